@@ -1,0 +1,33 @@
+#pragma once
+// Texture files (".srm"): a 16-byte header, then square rows of 8-bit RGB or RGBA pixels
+// in file order (the first row is t = 0), no padding, palette or compression.
+//
+//   byte 0  format letter: 'a' 'A' 'k' 'K' mean RGBA, any other byte RGB
+//   byte 2  size code: '1'..'6' for sides 32..1024; any other byte means no image
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+constexpr size_t textureHeaderSize = 16;
+
+struct TextureFile {
+    char formatLetter = 0;
+    char sizeCode = 0;
+    bool rgba = false;
+    int side = 0;  // 0 when the size code names no image
+    // side x side pixels; what the file does not hold is zero.
+    std::vector<unsigned char> pixels;
+    size_t storedPixelBytes = 0;  // how many of the pixel bytes came from the file
+
+    int bytesPerPixel() const { return rgba ? 4 : 3; }
+    bool complete() const { return storedPixelBytes == pixels.size(); }
+};
+
+// The side a size code names, 0 for none.
+int textureSide(char sizeCode);
+
+// nullopt when the file is too short to hold its header: such a file is skipped like a
+// missing one.
+std::optional<TextureFile> parseTextureFile(std::string_view bytes);

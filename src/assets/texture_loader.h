@@ -1,0 +1,19 @@
+#pragma once
+// Loads a texture file ("MOD\BMP_0\motyl.srm") into a texture record with a full mipmap
+// chain, left bound to GL_TEXTURE_2D. A file that is missing or shorter than its header is
+// skipped and the record keeps what it had; a size code that names no image leaves the
+// record bound with its filters set and no image. Never raises an error.
+
+#include <string_view>
+
+#include "assets/tex_object.h"
+
+// textureFilterMode picks the minification filter:
+//   0 nearest mipmap nearest   1 nearest mipmap linear
+//   2 linear mipmap nearest    3 linear mipmap linear (2 and 3 with anisotropy 4 where
+//                              the driver is hardware and has the extension)
+// Any other mode leaves OpenGL's default filters.
+void loadTextureFile(std::string_view path, glh::tex_object_2D& record, int textureFilterMode);
+
+// The control panel's textures load at this mode whatever the player chose.
+constexpr int panelTextureFilterMode = 3;

@@ -1,0 +1,140 @@
+#include "core/main_loop.h"
+
+#include <GL/freeglut.h>
+
+#include <charconv>
+#include <cstdio>
+
+#include "core/frame_time.h"
+#include "core/game_state.h"
+#include "core/screens.h"
+#include "core/top_level.h"
+#include "game/kamera.h"
+#include "game/pickup_icons.h"
+#include "game/stage_settings.h"
+#include "platform/input.h"
+#include "platform/scheduler.h"
+#include "platform/screenshot.h"
+#include "platform/signals.h"
+#include "platform/window.h"
+
+namespace {
+
+long frameNumber = 0;
+std::string screenshotPath;
+long screenshotFrame = 0;
+
+void rearm(unsigned periodMs, platform::TimerFunc self) {
+    platform::scheduler().arm(periodMs, self, static_cast<int>(periodMs));
+}
+
+void takeRequestedScreenshot() {
+    if (screenshotPath.empty() || frameNumber != screenshotFrame) return;
+    std::string error;
+    if (!platform::writeScreenshotOfWindow(screenshotPath, error)) {
+        std::fprintf(stderr, "oxa: cannot write the screenshot: %s\n", error.c_str());
+        quitGame(1);
+    }
+    quitGame(0);
+}
+
+}  // namespace
+
+void display() {
+    guarded([] {
+        platform::scheduler().advanceFrame();
+        ++frameNumber;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (medium.screen != ScreenPlaying) {
+            const ScreenHandlers* handlers = currentScreenHandlers();
+            if (handlers && handlers->draw) handlers->draw();
+        }
+        if (medium.showFps) {
+            glPushMatrix();
+            glColor3f(1, 1, 1);
+            drawScreenText(20, 260, medium.fpsText);
+            glPopMatrix();
+        }
+        takeRequestedScreenshot();
+        glutSwapBuffers();
+    });
+}
+
+void idle() {
+    guarded([] {
+        if (platform::quitSignal()) quitGame(0);
+        medium.frameCounter += 1;
+        const bool playing = medium.screen == ScreenPlaying;
+        platform::confinePointer(playing);
+        if (playing) {
+            glh::reset.readCursor();
+            glh::kamera.clampHeight();
+        }
+        platform::postRedisplay();
+    });
+}
+
+void housekeepingTick(int) {
+    rearm(1000, housekeepingTick);
+    guarded([] {
+        // The music switch between level and menus joins here with the sound system.
+        char text[32];
+        auto result = std::to_chars(text, text + sizeof text, medium.frameCounter);
+        medium.fpsText.assign(text, result.ptr);
+        medium.frameCounter = 0;
+
+        if (medium.bonusActive == 0) {
+            glh::kamera.maxSpeed = model.maxSpeed;
+        } else {
+            glh::kamera.maxSpeed = model.boostedMaxSpeed;
+            glh::ikony_tx.bonusSeconds -= 1;
+            if (glh::ikony_tx.bonusSeconds <= 0) medium.bonusActive = 0;
+        }
+    });
+}
+
+void iconSpinTick(int) { rearm(50, iconSpinTick); }
+void gameClockTick(int) { rearm(1000, gameClockTick); }
+void spriteTick(int) { rearm(30, spriteTick); }
+void dragonflyTick(int) { rearm(50, dragonflyTick); }
+void butterflyTick(int) { rearm(50, butterflyTick); }
+void beeAnimationTick(int) { rearm(20, beeAnimationTick); }
+
+void startTimers() {
+    housekeepingTick(1);
+    iconSpinTick(1);
+    gameClockTick(1);
+    spriteTick(1);
+    dragonflyTick(1);
+    butterflyTick(1);
+    beeAnimationTick(1);
+}
+
+void drawOneFrame() {
+    if (platform::windowOpen()) display();
+}
+
+void drawScreenText(int x, int y, const std::string& text) {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluOrtho2D(0, glutGet(GLUT_WINDOW_WIDTH) - 1, 0, glutGet(GLUT_WINDOW_HEIGHT) - 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glRasterPos2i(x, y);
+    for (unsigned char c : text) glutBitmapCharacter(GLUT_BITMAP_TIMES_ROMAN_24, c);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glEnable(GL_DEPTH_TEST);
+}
+
+void requestScreenshot(const std::string& path, int frame) {
+    screenshotPath = path;
+    screenshotFrame = frame;
+}
+
+long framesDrawn() { return frameNumber; }

@@ -1,0 +1,84 @@
+#include "core/options.h"
+
+#include <charconv>
+#include <filesystem>
+
+const char* const usageText =
+    "usage: oxa [options]\n"
+    "  --data DIR           play on the data tree in DIR\n"
+    "                       (default: the tree generated beside the binary)\n"
+    "  --windowed           play in a window of the display mode's size;\n"
+    "                       the display mode is never switched\n"
+    "  --fixed-step MS      every frame advances the game clock by MS milliseconds\n"
+    "                       (runs as fast as the machine allows, the same on every machine)\n"
+    "  --screenshot FILE    write frame N (see --frames) as a PNG file and exit\n"
+    "  --frames N           the frame --screenshot writes (default 1)\n"
+    "  --help               show this text\n"
+    "  --version            show the version\n";
+
+namespace {
+
+bool parseCount(const std::string& text, long min, long max, long& value) {
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && value >= min && value <= max;
+}
+
+}  // namespace
+
+OptionsResult parseOptions(const std::vector<std::string>& args, Options& options,
+                           std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](const char* what) -> const std::string* {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs " + what;
+                return nullptr;
+            }
+            return &args[++i];
+        };
+        long number = 0;
+        if (arg == "--help" || arg == "-h") return OptionsResult::Help;
+        if (arg == "--version") return OptionsResult::Version;
+        if (arg == "--windowed") {
+            options.windowed = true;
+        } else if (arg == "--data") {
+            auto dir = value("a directory");
+            if (!dir) return OptionsResult::Error;
+            options.dataDir = *dir;
+        } else if (arg == "--fixed-step") {
+            auto ms = value("a number of milliseconds");
+            if (!ms) return OptionsResult::Error;
+            if (!parseCount(*ms, 1, 1000, number)) {
+                error = "--fixed-step takes milliseconds from 1 to 1000, not '" + *ms + "'";
+                return OptionsResult::Error;
+            }
+            options.fixedStep = static_cast<uint32_t>(number);
+        } else if (arg == "--screenshot") {
+            auto file = value("a file name");
+            if (!file) return OptionsResult::Error;
+            options.screenshot = *file;
+        } else if (arg == "--frames") {
+            auto count = value("a frame number");
+            if (!count) return OptionsResult::Error;
+            if (!parseCount(*count, 1, 100000000, number)) {
+                error = "--frames takes a frame number from 1, not '" + *count + "'";
+                return OptionsResult::Error;
+            }
+            options.frames = static_cast<int>(number);
+        } else {
+            error = "unknown option '" + arg + "'";
+            return OptionsResult::Error;
+        }
+    }
+    if (options.frames && options.screenshot.empty()) {
+        error = "--frames goes with --screenshot";
+        return OptionsResult::Error;
+    }
+    return OptionsResult::Run;
+}
+
+std::vector<std::string> defaultDataDirs(const std::string& executablePath) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::path(executablePath).parent_path();
+    return {(dir / "data").string(), (dir / ".." / "share" / "oxa" / "data").lexically_normal().string()};
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The command line. The game needs none: with no options it behaves as it always did.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Options {
+    std::string dataDir;      // --data DIR; empty = the tree beside the binary
+    bool windowed = false;    // --windowed
+    uint32_t fixedStep = 0;   // --fixed-step MS; 0 = real time
+    std::string screenshot;   // --screenshot FILE
+    int frames = 0;           // --frames N
+};
+
+enum class OptionsResult { Run, Help, Version, Error };
+
+// Parses argv; on Error, `error` says what was wrong.
+OptionsResult parseOptions(const std::vector<std::string>& args, Options& options,
+                           std::string& error);
+
+extern const char* const usageText;
+
+// The data trees to try when --data is not given, in order.
+std::vector<std::string> defaultDataDirs(const std::string& executablePath);

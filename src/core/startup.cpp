@@ -1,0 +1,79 @@
+#include "core/startup.h"
+
+#include <GL/freeglut.h>
+
+#include "core/display_record.h"
+#include "core/game_state.h"
+#include "core/input_handlers.h"
+#include "core/interactors.h"
+#include "core/main_loop.h"
+#include "core/top_level.h"
+#include "platform/input.h"
+#include "platform/scheduler.h"
+#include "platform/window.h"
+
+namespace {
+
+void registerGameCallbacks() {
+    glutIdleFunc(idle);
+    glutDisplayFunc(display);
+    glutPassiveMotionFunc([](int x, int y) { guarded([=] { gamePassiveMotion(x, y); }); });
+    glutMouseFunc([](int b, int s, int x, int y) { guarded([=] { gameMouse(b, s, x, y); }); });
+    glutKeyboardFunc([](unsigned char k, int x, int y) { guarded([=] { fanoutKeyboard(k, x, y); }); });
+    // The arrow keys' held state is polled by the flight; key repeat would make it flicker.
+    glutIgnoreKeyRepeat(1);
+    glutSpecialFunc([](int key, int x, int y) {
+        platform::noteSpecialKey(key, true);
+        guarded([=] { fanoutSpecial(key, x, y); });
+    });
+    glutSpecialUpFunc([](int key, int, int) { platform::noteSpecialKey(key, false); });
+    glutCloseFunc([] { quitGame(0); });
+}
+
+}  // namespace
+
+void runGame(const Options& options, int argc, char** argv) {
+    windowedMode = options.windowed;
+    if (options.fixedStep) platform::scheduler().setFixedStep(options.fixedStep);
+    if (!options.screenshot.empty())
+        requestScreenshot(options.screenshot, options.frames ? options.frames : 1);
+
+    ekran.queryMode();
+    ekran.savedWidth = ekran.width;
+    ekran.savedHeight = ekran.height;
+    ekran.savedBitsPerPixel = ekran.bitsPerPixel;
+
+    glutInit(&argc, argv);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+    glutInitWindowSize(ekran.width, ekran.height);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutCreateWindow("OXA");
+    platform::setWindowOpen(true);
+    glutDisplayFunc(display);  // the mode switch below already draws a frame
+    platform::setInputSource(&platform::windowSystemInput());
+    platform::useGlutTimers();
+
+    ekran.readScreenModeFile();
+    medium.window = platform::windowId();
+    // The start-up movie plays here.
+    ekran.takeScreen();
+    DisplayRecord::switchMode(ekran);
+    ekran.queryMode();
+    glEnable(GL_DEPTH_TEST);
+    // The main menu and its pointer load here.
+    platform::hideSystemCursor();
+    medium.screen = ScreenMainMenu;
+    // The sound system starts here.
+    medium.currentLevel = 0;
+    medium.countdownActive = 0;
+    medium.bonusActive = 0;
+    startTimers();
+
+    registerFanout();
+    callbackInteractor.keyboardFunc = gameKeyboard;
+    addInteractor(&callbackInteractor, true);
+    registerGameCallbacks();
+
+    glutMainLoop();
+    quitGame(0);
+}
