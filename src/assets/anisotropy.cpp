@@ -19,8 +19,8 @@ bool hasExtension(std::string_view extensions, std::string_view name) {
 }  // namespace
 
 bool anisotropyWanted(std::string_view renderer, std::string_view extensions) {
-    constexpr std::array<std::string_view, 4> softwareRenderers = {
-        "llvmpipe", "softpipe", "Software Rasterizer", "SWR"};
+    constexpr std::array<std::string_view, 4> softwareRenderers = {"llvmpipe", "softpipe",
+                                                                   "Software Rasterizer", "SWR"};
     for (std::string_view name : softwareRenderers)
         if (renderer.find(name) != std::string_view::npos) return false;
     return hasExtension(extensions, "GL_EXT_texture_filter_anisotropic") ||

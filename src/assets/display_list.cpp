@@ -10,7 +10,9 @@ void display_list::newList(GLenum mode) {
     glNewList(listName, mode);
 }
 
-void display_list::endList() { glEndList(); }
+void display_list::endList() {
+    glEndList();
+}
 
 void display_list::callList() const {
     if (created) glCallList(listName);

@@ -7,7 +7,7 @@
 namespace glh {
 
 class display_list {
-public:
+  public:
     display_list() = default;
     display_list(const display_list&) = delete;
     display_list& operator=(const display_list&) = delete;

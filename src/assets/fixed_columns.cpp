@@ -27,8 +27,7 @@ std::string_view FixedColumnLines::field(int64_t index, int column, int width) c
 double FixedColumnLines::parse(std::string_view text, int64_t index) const {
     std::string_view trimmed = trimBlanks(text);
     auto value = parseDecimal(trimmed);
-    if (!value)
-        fail("'" + std::string(trimmed) + "' is not a valid floating point value", index);
+    if (!value) fail("'" + std::string(trimmed) + "' is not a valid floating point value", index);
     return *value;
 }
 

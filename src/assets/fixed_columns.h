@@ -10,7 +10,7 @@
 #include <vector>
 
 class FixedColumnLines {
-public:
+  public:
     FixedColumnLines(std::string_view bytes, std::string fileName);
 
     int lineCount() const { return static_cast<int>(lines_.size()); }
@@ -36,7 +36,7 @@ public:
 
     [[noreturn]] void fail(const std::string& message, int64_t index) const;
 
-private:
+  private:
     double parse(std::string_view text, int64_t index) const;
 
     std::vector<std::string> lines_;

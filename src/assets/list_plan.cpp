@@ -2,11 +2,17 @@
 
 namespace {
 
-StateCall enable(GlSwitch which) { return {StateCall::Op::Enable, which}; }
-StateCall disable(GlSwitch which) { return {StateCall::Op::Disable, which}; }
+StateCall enable(GlSwitch which) {
+    return {StateCall::Op::Enable, which};
+}
+StateCall disable(GlSwitch which) {
+    return {StateCall::Op::Disable, which};
+}
 const StateCall alphaFunction{StateCall::Op::AlphaFunction};
 const StateCall blendFunction{StateCall::Op::BlendFunction};
-StateCall cullFace(CulledFace face) { return {StateCall::Op::CullFace, GlSwitch::AlphaTest, face}; }
+StateCall cullFace(CulledFace face) {
+    return {StateCall::Op::CullFace, GlSwitch::AlphaTest, face};
+}
 
 // Takes `value` away from the flag number when the number holds it.
 bool take(int32_t& flags, int32_t value) {

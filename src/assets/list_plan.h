@@ -62,7 +62,9 @@ struct GlStateSummary {
 GlStateSummary summarize(std::span<const StateCall> calls, GlStateSummary state = {});
 
 // What a plan has set when its vertices are drawn, and what it leaves after it ran.
-inline GlStateSummary stateWhileDrawing(const ListPlan& plan) { return summarize(plan.opening); }
+inline GlStateSummary stateWhileDrawing(const ListPlan& plan) {
+    return summarize(plan.opening);
+}
 inline GlStateSummary stateLeft(const ListPlan& plan) {
     return summarize(plan.closing, summarize(plan.opening));
 }

@@ -72,7 +72,9 @@ PlacementMatrix readPlacement(const FixedColumnLines& lines, int64_t h) {
     return m;
 }
 
-int32_t readCount(const FixedColumnLines& lines) { return lines.integer(0, 1, 3); }
+int32_t readCount(const FixedColumnLines& lines) {
+    return lines.integer(0, 1, 3);
+}
 
 }  // namespace
 

@@ -11,13 +11,13 @@ namespace {
 
 // Ends the list being compiled however the compilation is left.
 class Compiling {
-public:
+  public:
     explicit Compiling(glh::display_list& list) : list_(list) { list_.newList(GL_COMPILE); }
     Compiling(const Compiling&) = delete;
     Compiling& operator=(const Compiling&) = delete;
     ~Compiling() { list_.endList(); }
 
-private:
+  private:
     glh::display_list& list_;
 };
 
@@ -97,8 +97,8 @@ void compileModelLists(const ModelFile& model, std::span<glh::display_list> list
 
 void compileSceneLists(const ModelFile& model, std::span<glh::display_list> placementLists,
                        std::span<glh::display_list> meshLists) {
-    for (size_t k = 0; k < model.objects.size() && k < placementLists.size() && k < meshLists.size();
-         ++k) {
+    for (size_t k = 0;
+         k < model.objects.size() && k < placementLists.size() && k < meshLists.size(); ++k) {
         const ModelObject& object = model.objects[k];
         compileObject(meshLists[k], ModelFileKind::Scene, object);
         Compiling compiling(placementLists[k]);

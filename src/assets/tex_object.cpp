@@ -10,7 +10,9 @@ void tex_object::bind() {
     glBindTexture(target, textureName);
 }
 
-void tex_object::parameter(GLenum name, GLint value) const { glTexParameteri(target, name, value); }
+void tex_object::parameter(GLenum name, GLint value) const {
+    glTexParameteri(target, name, value);
+}
 
 void tex_object::parameter(GLenum name, GLfloat value) const {
     glTexParameterf(target, name, value);

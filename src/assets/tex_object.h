@@ -7,7 +7,7 @@
 namespace glh {
 
 class tex_object {
-public:
+  public:
     explicit tex_object(GLenum target) : target(target) {}
     tex_object(const tex_object&) = delete;
     tex_object& operator=(const tex_object&) = delete;
@@ -25,7 +25,7 @@ public:
 };
 
 class tex_object_2D : public tex_object {
-public:
+  public:
     tex_object_2D() : tex_object(GL_TEXTURE_2D) {}
 };
 

@@ -50,6 +50,6 @@ void loadTextureFile(std::string_view path, glh::tex_object_2D& record, int text
     setFilter(record, textureFilterMode);
     if (texture->side == 0) return;
     GLenum format = texture->rgba ? GL_RGBA : GL_RGB;
-    gluBuild2DMipmaps(GL_TEXTURE_2D, texture->bytesPerPixel(), texture->side, texture->side,
-                      format, GL_UNSIGNED_BYTE, texture->pixels.data());
+    gluBuild2DMipmaps(GL_TEXTURE_2D, texture->bytesPerPixel(), texture->side, texture->side, format,
+                      GL_UNSIGNED_BYTE, texture->pixels.data());
 }
