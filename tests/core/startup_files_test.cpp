@@ -1,0 +1,93 @@
+// The display-mode file and the command line.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/display_record.h"
+#include "core/options.h"
+#include "platform/data_paths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScreenModeFile : public testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("oxa-mode-" + std::to_string(::getpid()));
+        fs::create_directories(dir / "STA");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    DisplayRecord read(const std::string& text) {
+        std::ofstream(dir / "STA" / "STA_SCR.MTT", std::ios::binary) << text;
+        dataTree().setRoot(dir);
+        DisplayRecord record;
+        record.width = 1024;
+        record.height = 768;
+        record.bitsPerPixel = 32;
+        record.readScreenModeFile();
+        return record;
+    }
+    fs::path dir;
+};
+
+TEST_F(ScreenModeFile, OnlyAFirstLineOfOneSwitchesTheMode) {
+    struct Case {
+        const char* text;
+        int width, height, bits;
+    };
+    const Case cases[] = {
+        {"1\r\n800\r\n600\r\n16\r\n", 800, 600, 16},
+        {"1.9\n640\n480\n32\n", 640, 480, 32},       // 1.9 truncates to 1
+        {"1,0\n640,7\n480\n32\n", 640, 480, 32},     // the decimal comma
+        {"0\n800\n600\n16\n", 1024, 768, 32},
+        {"2\n800\n600\n16\n", 1024, 768, 32},
+        {"1\n800\nsix hundred\n16\n", 1024, 768, 32},  // not a number: desktop, warned
+        {"1\n800\n", 1024, 768, 32},                   // too short: the same
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        DisplayRecord record = read(c.text);
+        EXPECT_EQ(record.width, c.width);
+        EXPECT_EQ(record.height, c.height);
+        EXPECT_EQ(record.bitsPerPixel, c.bits);
+    }
+}
+
+TEST_F(ScreenModeFile, AMissingFileKeepsTheDesktopMode) {
+    dataTree().setRoot(dir);
+    DisplayRecord record;
+    record.width = 1024;
+    record.readScreenModeFile();
+    EXPECT_EQ(record.width, 1024);
+}
+
+TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
+    Options options;
+    std::string error;
+    EXPECT_EQ(parseOptions({"--data", "/d", "--windowed", "--fixed-step", "20", "--screenshot",
+                            "a.png", "--frames", "30"},
+                           options, error),
+              OptionsResult::Run);
+    EXPECT_EQ(options.dataDir, "/d");
+    EXPECT_TRUE(options.windowed);
+    EXPECT_EQ(options.fixedStep, 20u);
+    EXPECT_EQ(options.screenshot, "a.png");
+    EXPECT_EQ(options.frames, 30);
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--bogus"}, {"--data"}, {"--fixed-step", "0"}, {"--fixed-step", "fast"},
+        {"--frames", "-1"}, {"--frames", "5"}, {"extra"}};
+    for (const auto& args : bad) {
+        Options o;
+        EXPECT_EQ(parseOptions(args, o, error), OptionsResult::Error) << args[0];
+        EXPECT_FALSE(error.empty());
+    }
+    Options o;
+    EXPECT_EQ(parseOptions({"--help"}, o, error), OptionsResult::Help);
+    EXPECT_EQ(parseOptions({"--version"}, o, error), OptionsResult::Version);
+}
+
+}  // namespace
