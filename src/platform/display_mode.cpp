@@ -4,6 +4,7 @@
 #include <X11/extensions/Xrandr.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace platform {
 
@@ -93,6 +94,8 @@ bool setMode(const VideoMode& wanted) {
             refreshConfig();
             if (status == RRSetConfigSuccess) {
                 switched = i != desktopSize;
+                static bool restoreAtExit = false;
+                if (switched && !restoreAtExit) restoreAtExit = std::atexit(restoreDesktopMode) == 0;
                 return true;
             }
             break;
