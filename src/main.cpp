@@ -36,7 +36,8 @@ bool chooseDataTree(const Options& options, const char* argv0) {
     }
     std::string list;
     for (const auto& dir : tried) list += (list.empty() ? "" : ", ") + dir;
-    std::fprintf(stderr, "oxa: no data tree found (tried %s); build it or name one with --data DIR\n",
+    std::fprintf(stderr,
+                 "oxa: no data tree found (tried %s); build it or name one with --data DIR\n",
                  list.c_str());
     return false;
 }

@@ -82,4 +82,6 @@ void DisplayRecord::switchMode(const DisplayRecord& wanted) {
     drawOneFrame();
 }
 
-void DisplayRecord::restoreMode() { platform::restoreDesktopMode(); }
+void DisplayRecord::restoreMode() {
+    platform::restoreDesktopMode();
+}

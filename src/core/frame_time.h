@@ -16,7 +16,7 @@ struct FrameTiming {
     // Reads the pointer into cursorX, cursorY.
     void readCursor();
 
-private:
+  private:
     float samples_[10] = {};
     int index_ = 0;
 };

@@ -22,24 +22,24 @@ constexpr int screenCount = 13;
 
 // Lifetime: the whole process; nothing resets it between levels.
 struct Medium {
-    int difficulty = 1;         // 1 to 3
-    int textureFilterMode = 1;  // 0 to 3, passed to every texture load
-    int screen = ScreenPlaying; // start-up sets the main menu
-    float frameCounter = 0;     // idle calls since the last housekeeping tick
-    std::string fpsText;        // the last second's idle count
-    bool showFps = false;       // toggled by '!'
-    unsigned long window = 0;   // the game window (X window id)
-    int currentLevel = 0;       // 1 to 10 while a level is in progress, else 0
-    int countdownActive = 0;    // 1 while the countdown before play runs
-    int bonusActive = 0;        // 1 while a speed icon's boost runs
+    int difficulty = 1;          // 1 to 3
+    int textureFilterMode = 1;   // 0 to 3, passed to every texture load
+    int screen = ScreenPlaying;  // start-up sets the main menu
+    float frameCounter = 0;      // idle calls since the last housekeeping tick
+    std::string fpsText;         // the last second's idle count
+    bool showFps = false;        // toggled by '!'
+    unsigned long window = 0;    // the game window (X window id)
+    int currentLevel = 0;        // 1 to 10 while a level is in progress, else 0
+    int countdownActive = 0;     // 1 while the countdown before play runs
+    int bonusActive = 0;         // 1 while a speed icon's boost runs
 };
 
 // Lifetime: the whole process.
 struct Opera {
-    int total = 0;        // running score of the game
-    int editedRow = -1;   // best-score row whose name is being typed, -1 for none
-    int exitOpen = 0;     // 1 once the level's exit is open
-    int smoothing = 0;    // polygon smoothing chosen on the settings screen
+    int total = 0;       // running score of the game
+    int editedRow = -1;  // best-score row whose name is being typed, -1 for none
+    int exitOpen = 0;    // 1 once the level's exit is open
+    int smoothing = 0;   // polygon smoothing chosen on the settings screen
 };
 
 // Two flags per asset group: its textures are loaded, its model (or layout) is loaded.

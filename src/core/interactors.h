@@ -9,7 +9,7 @@
 namespace glh {
 
 class glut_interactor {
-public:
+  public:
     virtual void display() {}
     virtual void idle() {}
     virtual void keyboard(unsigned char /*key*/, int /*x*/, int /*y*/) {}
@@ -32,7 +32,7 @@ public:
 
 // Forwards each event to a plain function, when one is set.
 class CallbackInteractor : public glh::glut_interactor {
-public:
+  public:
     void (*displayFunc)() = nullptr;
     void (*idleFunc)() = nullptr;
     void (*keyboardFunc)(unsigned char, int, int) = nullptr;

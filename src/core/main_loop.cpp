@@ -93,12 +93,24 @@ void housekeepingTick(int) {
     });
 }
 
-void iconSpinTick(int) { rearm(50, iconSpinTick); }
-void gameClockTick(int) { rearm(1000, gameClockTick); }
-void spriteTick(int) { rearm(30, spriteTick); }
-void dragonflyTick(int) { rearm(50, dragonflyTick); }
-void butterflyTick(int) { rearm(50, butterflyTick); }
-void beeAnimationTick(int) { rearm(20, beeAnimationTick); }
+void iconSpinTick(int) {
+    rearm(50, iconSpinTick);
+}
+void gameClockTick(int) {
+    rearm(1000, gameClockTick);
+}
+void spriteTick(int) {
+    rearm(30, spriteTick);
+}
+void dragonflyTick(int) {
+    rearm(50, dragonflyTick);
+}
+void butterflyTick(int) {
+    rearm(50, butterflyTick);
+}
+void beeAnimationTick(int) {
+    rearm(20, beeAnimationTick);
+}
 
 void startTimers() {
     housekeepingTick(1);
@@ -137,4 +149,6 @@ void requestScreenshot(const std::string& path, int frame) {
     screenshotFrame = frame;
 }
 
-long framesDrawn() { return frameNumber; }
+long framesDrawn() {
+    return frameNumber;
+}

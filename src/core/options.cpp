@@ -80,5 +80,6 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
 std::vector<std::string> defaultDataDirs(const std::string& executablePath) {
     namespace fs = std::filesystem;
     fs::path dir = fs::path(executablePath).parent_path();
-    return {(dir / "data").string(), (dir / ".." / "share" / "oxa" / "data").lexically_normal().string()};
+    return {(dir / "data").string(),
+            (dir / ".." / "share" / "oxa" / "data").lexically_normal().string()};
 }

@@ -6,11 +6,11 @@
 #include <vector>
 
 struct Options {
-    std::string dataDir;      // --data DIR; empty = the tree beside the binary
-    bool windowed = false;    // --windowed
-    uint32_t fixedStep = 0;   // --fixed-step MS; 0 = real time
-    std::string screenshot;   // --screenshot FILE
-    int frames = 0;           // --frames N
+    std::string dataDir;     // --data DIR; empty = the tree beside the binary
+    bool windowed = false;   // --windowed
+    uint32_t fixedStep = 0;  // --fixed-step MS; 0 = real time
+    std::string screenshot;  // --screenshot FILE
+    int frames = 0;          // --frames N
 };
 
 enum class OptionsResult { Run, Help, Version, Error };

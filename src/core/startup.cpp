@@ -19,7 +19,8 @@ void registerGameCallbacks() {
     glutDisplayFunc(display);
     glutPassiveMotionFunc([](int x, int y) { guarded([=] { gamePassiveMotion(x, y); }); });
     glutMouseFunc([](int b, int s, int x, int y) { guarded([=] { gameMouse(b, s, x, y); }); });
-    glutKeyboardFunc([](unsigned char k, int x, int y) { guarded([=] { fanoutKeyboard(k, x, y); }); });
+    glutKeyboardFunc(
+        [](unsigned char k, int x, int y) { guarded([=] { fanoutKeyboard(k, x, y); }); });
     // The arrow keys' held state is polled by the flight; key repeat would make it flicker.
     glutIgnoreKeyRepeat(1);
     glutSpecialFunc([](int key, int x, int y) {

@@ -27,8 +27,8 @@ void DataTree::setRoot(fs::path root) {
     root_ = std::move(root);
     index_.clear();
     std::error_code ec;
-    for (fs::recursive_directory_iterator it(root_, fs::directory_options::skip_permission_denied,
-                                             ec),
+    for (fs::recursive_directory_iterator
+             it(root_, fs::directory_options::skip_permission_denied, ec),
          end;
          !ec && it != end; it.increment(ec)) {
         fs::path rel = it->path().lexically_relative(root_);

@@ -12,7 +12,7 @@
 #include <unordered_map>
 
 class DataTree {
-public:
+  public:
     DataTree() = default;
     explicit DataTree(std::filesystem::path root) { setRoot(std::move(root)); }
 
@@ -34,7 +34,7 @@ public:
     // The lookup key of a game name: '/' separators, lower case, no leading "./" or '/'.
     static std::string key(std::string_view gameName);
 
-private:
+  private:
     std::filesystem::path root_;
     std::unordered_map<std::string, std::filesystem::path> index_;  // key -> path under root
 };

@@ -88,14 +88,16 @@ bool setMode(const VideoMode& wanted) {
         XRRScreenSize* sizes = XRRConfigSizes(config, &count);
         for (int i = 0; i < count; ++i) {
             if (sizes[i].width != wanted.width || sizes[i].height != wanted.height) continue;
-            Status status = XRRSetScreenConfig(connection, config, DefaultRootWindow(connection),
-                                               static_cast<SizeID>(i), desktopRotation, CurrentTime);
+            Status status =
+                XRRSetScreenConfig(connection, config, DefaultRootWindow(connection),
+                                   static_cast<SizeID>(i), desktopRotation, CurrentTime);
             XSync(connection, False);
             refreshConfig();
             if (status == RRSetConfigSuccess) {
                 switched = i != desktopSize;
                 static bool restoreAtExit = false;
-                if (switched && !restoreAtExit) restoreAtExit = std::atexit(restoreDesktopMode) == 0;
+                if (switched && !restoreAtExit)
+                    restoreAtExit = std::atexit(restoreDesktopMode) == 0;
                 return true;
             }
             break;
@@ -114,6 +116,8 @@ void restoreDesktopMode() {
     XSync(connection, False);
 }
 
-bool modeSwitched() { return switched; }
+bool modeSwitched() {
+    return switched;
+}
 
 }  // namespace platform

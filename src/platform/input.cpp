@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 class XInput : public InputSource {
-public:
+  public:
     CursorPosition cursor() override {
         Display* display = glXGetCurrentDisplay();
         if (!display) return {};
@@ -41,9 +41,15 @@ bool confined = false;
 
 }  // namespace
 
-InputSource& input() { return *current; }
-void setInputSource(InputSource* source) { current = source ? source : &fedInput; }
-InputSource& windowSystemInput() { return xInput; }
+InputSource& input() {
+    return *current;
+}
+void setInputSource(InputSource* source) {
+    current = source ? source : &fedInput;
+}
+InputSource& windowSystemInput() {
+    return xInput;
+}
 
 void noteSpecialKey(int glutKey, bool down) {
     if (glutKey == GLUT_KEY_UP) xInput.up = down;

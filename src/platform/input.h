@@ -13,7 +13,7 @@ struct CursorPosition {
 enum class ArrowKey { Up, Down };
 
 class InputSource {
-public:
+  public:
     virtual ~InputSource() = default;
     // The pointer in screen pixels (GetCursorPos).
     virtual CursorPosition cursor() = 0;
@@ -25,13 +25,13 @@ public:
 
 // A source that holds what it is told: for tests, replays and the autopilot.
 class FedInput : public InputSource {
-public:
+  public:
     CursorPosition cursor() override { return cursor_; }
     void setCursor(int x, int y) override { cursor_ = {x, y}; }
     bool held(ArrowKey key) override { return key == ArrowKey::Up ? up_ : down_; }
     void setHeld(ArrowKey key, bool down) { (key == ArrowKey::Up ? up_ : down_) = down; }
 
-private:
+  private:
     CursorPosition cursor_;
     bool up_ = false;
     bool down_ = false;

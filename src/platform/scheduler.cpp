@@ -2,7 +2,9 @@
 
 namespace platform {
 
-void Scheduler::setFixedStep(uint32_t stepMs) { stepMs_ = stepMs; }
+void Scheduler::setFixedStep(uint32_t stepMs) {
+    stepMs_ = stepMs;
+}
 
 void Scheduler::arm(unsigned delayMs, TimerFunc func, int value) {
     if (!func) return;

@@ -18,7 +18,7 @@ using TimerFunc = void (*)(int value);
 using TimerBackend = void (*)(unsigned delayMs, TimerFunc func, int value);
 
 class Scheduler {
-public:
+  public:
     // 0 selects normal (real-time) mode.
     void setFixedStep(uint32_t stepMs);
     uint32_t fixedStep() const { return stepMs_; }
@@ -40,7 +40,7 @@ public:
     // Drops every queued timer and resets the virtual clock (tests).
     void reset();
 
-private:
+  private:
     struct Entry {
         uint64_t due;
         uint64_t sequence;  // ties fire in the order they were armed

@@ -43,6 +43,8 @@ void installSignalHandlers() {
     for (int sig : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE}) sigaction(sig, &crash, nullptr);
 }
 
-int quitSignal() { return requested; }
+int quitSignal() {
+    return requested;
+}
 
 }  // namespace platform

@@ -9,20 +9,32 @@ namespace platform {
 namespace {
 bool open = false;
 
-void glutBackend(unsigned delayMs, TimerFunc func, int value) { glutTimerFunc(delayMs, func, value); }
+void glutBackend(unsigned delayMs, TimerFunc func, int value) {
+    glutTimerFunc(delayMs, func, value);
+}
 }  // namespace
 
-bool windowOpen() { return open; }
-void setWindowOpen(bool isOpen) { open = isOpen; }
+bool windowOpen() {
+    return open;
+}
+void setWindowOpen(bool isOpen) {
+    open = isOpen;
+}
 
 void postRedisplay() {
     if (open) glutPostRedisplay();
 }
 
-int windowWidth() { return open ? glutGet(GLUT_WINDOW_WIDTH) : 0; }
-int windowHeight() { return open ? glutGet(GLUT_WINDOW_HEIGHT) : 0; }
+int windowWidth() {
+    return open ? glutGet(GLUT_WINDOW_WIDTH) : 0;
+}
+int windowHeight() {
+    return open ? glutGet(GLUT_WINDOW_HEIGHT) : 0;
+}
 
-void useGlutTimers() { scheduler().setRealBackend(glutBackend); }
+void useGlutTimers() {
+    scheduler().setRealBackend(glutBackend);
+}
 
 }  // namespace platform
 
@@ -39,6 +51,8 @@ void placeWindowAtOrigin() {
     XFlush(display);
 }
 
-unsigned long windowId() { return open ? glXGetCurrentDrawable() : 0; }
+unsigned long windowId() {
+    return open ? glXGetCurrentDrawable() : 0;
+}
 
 }  // namespace platform

@@ -19,7 +19,7 @@ struct Seen {
 } seen;
 
 class InputHandlers : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         seen = {};
         ekran.width = 1024;

@@ -8,7 +8,7 @@ namespace {
 
 // Records the events it gets, and can stop them for the interactors behind it.
 class Recorder : public glh::glut_interactor {
-public:
+  public:
     Recorder(std::string name, std::string& log, bool stop = false)
         : name_(std::move(name)), log_(log), stop_(stop) {}
     void keyboard(unsigned char key, int x, int y) override {
@@ -16,14 +16,14 @@ public:
         if (stop_) interactorList.propagate = false;
     }
 
-private:
+  private:
     std::string name_;
     std::string& log_;
     bool stop_;
 };
 
 class Interactors : public testing::Test {
-protected:
+  protected:
     void SetUp() override { interactorList.items.clear(); }
     void TearDown() override { interactorList.items.clear(); }
     std::string log;

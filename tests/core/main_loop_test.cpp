@@ -12,7 +12,7 @@
 namespace {
 
 class MainLoop : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         platform::scheduler().reset();
         platform::scheduler().setFixedStep(50);

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ScreenModeFile : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = fs::temp_directory_path() / ("oxa-mode-" + std::to_string(::getpid()));
         fs::create_directories(dir / "STA");
@@ -40,8 +40,8 @@ TEST_F(ScreenModeFile, OnlyAFirstLineOfOneSwitchesTheMode) {
     };
     const Case cases[] = {
         {"1\r\n800\r\n600\r\n16\r\n", 800, 600, 16},
-        {"1.9\n640\n480\n32\n", 640, 480, 32},       // 1.9 truncates to 1
-        {"1,0\n640,7\n480\n32\n", 640, 480, 32},     // the decimal comma
+        {"1.9\n640\n480\n32\n", 640, 480, 32},    // 1.9 truncates to 1
+        {"1,0\n640,7\n480\n32\n", 640, 480, 32},  // the decimal comma
         {"0\n800\n600\n16\n", 1024, 768, 32},
         {"2\n800\n600\n16\n", 1024, 768, 32},
         {"1\n800\nsix hundred\n16\n", 1024, 768, 32},  // not a number: desktop, warned
@@ -77,9 +77,13 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
     EXPECT_EQ(options.screenshot, "a.png");
     EXPECT_EQ(options.frames, 30);
 
-    const std::vector<std::vector<std::string>> bad = {
-        {"--bogus"}, {"--data"}, {"--fixed-step", "0"}, {"--fixed-step", "fast"},
-        {"--frames", "-1"}, {"--frames", "5"}, {"extra"}};
+    const std::vector<std::vector<std::string>> bad = {{"--bogus"},
+                                                       {"--data"},
+                                                       {"--fixed-step", "0"},
+                                                       {"--fixed-step", "fast"},
+                                                       {"--frames", "-1"},
+                                                       {"--frames", "5"},
+                                                       {"extra"}};
     for (const auto& args : bad) {
         Options o;
         EXPECT_EQ(parseOptions(args, o, error), OptionsResult::Error) << args[0];

@@ -18,10 +18,12 @@ void every50(int) {
     fired += "b" + std::to_string(platform::timeGetTime()) + " ";
     platform::scheduler().arm(50, every50, 50);
 }
-void once(int value) { fired += "o" + std::to_string(value) + " "; }
+void once(int value) {
+    fired += "o" + std::to_string(value) + " ";
+}
 
 class FixedStep : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fired.clear();
         platform::scheduler().reset();

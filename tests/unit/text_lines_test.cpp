@@ -12,7 +12,7 @@ TEST(NumericLine, ReadsTheFirstTenCharactersAsADecimal) {
     const Case cases[] = {
         {"1", 1.0},
         {"  1.9     ", 1.9},
-        {"1,9", 1.9},              // the comma of Polish Windows
+        {"1,9", 1.9},  // the comma of Polish Windows
         {"-0.75", -0.75},
         {"+3", 3.0},
         {"\t42\t", 42.0},
