@@ -25,9 +25,13 @@ Line lineThrough(const Vec2& from, const Vec2& to) {
     return {1.0f, 0.0f, from.x};
 }
 
-Vec2 midpoint(const Vec2& a, const Vec2& b) { return {(a.x + b.x) * 0.5f, (a.y + b.y) * 0.5f}; }
+Vec2 midpoint(const Vec2& a, const Vec2& b) {
+    return {(a.x + b.x) * 0.5f, (a.y + b.y) * 0.5f};
+}
 
-bool samePoint(const Vec2& a, const Vec2& b) { return a.x == b.x && a.y == b.y; }
+bool samePoint(const Vec2& a, const Vec2& b) {
+    return a.x == b.x && a.y == b.y;
+}
 
 Vec3 edgeCross(const Vec3& p1, const Vec3& p2, const Vec3& p3) {
     const float ux = p2.x - p1.x, uy = p2.y - p1.y, uz = p2.z - p1.z;
@@ -35,9 +39,11 @@ Vec3 edgeCross(const Vec3& p1, const Vec3& p2, const Vec3& p3) {
     return {uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx};
 }
 
-float squaredLength(const Vec3& v) { return v.x * v.x + v.y * v.y + v.z * v.z; }
+float squaredLength(const Vec3& v) {
+    return v.x * v.x + v.y * v.y + v.z * v.z;
+}
 
-// Heading of `to` seen from `from` relative to `reference`, in degrees within [0, 360).
+// Heading of `to` seen from `from` relative to `reference`, in degrees folded into one turn.
 float relativeHeading(const Vec2& from, const Vec2& to, float reference) {
     float angle = headingDegrees(from.x, from.y, to.x, to.y) - reference;
     if (angle < 0.0f) angle += 360.0f;

@@ -47,7 +47,8 @@ float planarLength(float u, float v);
 
 // Heading of the vector from (x1, y1) to (x2, y2) in radians, -1 if the points coincide.
 // Equal to atan2(du, dv) moved into [0, 2π); the axes give exactly 0, kHalfPi, kPi and
-// kThreeHalvesPi.
+// kThreeHalvesPi. Being taken through asin, headings close to kHalfPi and kThreeHalvesPi
+// may be off by up to about 3e-4.
 float headingAngle(float x1, float y1, float x2, float y2);
 
 // headingAngle() in degrees; -1 (not converted) if the points coincide.
@@ -65,8 +66,9 @@ bool isDegenerateTriangle(const Vec3& a, const Vec3& b, const Vec3& c);
 
 // Moves the triangle abc into the ground plane (a at the origin, b on +z, c at y = 0),
 // takes p along, centres both on the triangle's centroid and mirrors them so that every
-// triangle ends with the same winding. Whatever the corners' order, |point.y| is p's
-// distance from the plane and its sign tells the side.
+// triangle ends with the same (counter-clockwise in x, z) winding. |point.y| is p's distance
+// from the plane; it is negative on the side triangleNormal(a, b, c) points to, so swapping
+// two corners flips its sign.
 TriangleFrame triangleFrame(const Vec3& p, const Vec3& a, const Vec3& b, const Vec3& c);
 
 // True if p lies inside the triangle v1 v2 v3: none of the segments from p to an edge's
