@@ -15,11 +15,15 @@ struct Vec3 {
     Vec3& operator+=(Vec3 o) { return *this = *this + o; }
 };
 
-inline float dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline float dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 inline Vec3 cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-inline float length(Vec3 v) { return std::sqrt(dot(v, v)); }
+inline float length(Vec3 v) {
+    return std::sqrt(dot(v, v));
+}
 inline Vec3 normalize(Vec3 v) {
     float len = length(v);
     return len > 0 ? v * (1 / len) : Vec3{0, 1, 0};

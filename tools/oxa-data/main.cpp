@@ -1,32 +1,56 @@
-// oxa-data OUTDIR: writes the data tree OXA plays on. Deterministic: the same bytes on
-// every run.
+// oxa-data OUTDIR: writes the data tree OXA plays on, the same bytes on every run.
+// Debug options: --png-textures DIR saves every texture as PNG; --preview DIR renders a
+// few views of every garden scene.
 
 #include <cstdio>
+#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "data_tree.h"
+#include "png_dump.h"
+#include "preview.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-void writeText(const fs::path& root, const std::string& name, const std::string& text) {
-    fs::path path = root / name;
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << text;
+int usage() {
+    std::fprintf(stderr,
+                 "usage: oxa-data OUTDIR\n"
+                 "       oxa-data --png-textures DIR\n"
+                 "       oxa-data --preview DIR [SCENE]\n");
+    return 2;
+}
+
+void dumpTextures(const DataFiles& files, const fs::path& dir) {
+    fs::create_directories(dir);
+    for (const auto& [name, bytes] : files) {
+        if (!name.ends_with(".srm")) continue;
+        std::string stem = name.substr(name.rfind('\\') + 1);
+        textureToPng(bytes, dir / (stem.substr(0, stem.size() - 4) + ".png"));
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: oxa-data OUTDIR\n");
-        return 2;
+    try {
+        if (argc == 2 && argv[1][0] != '-') {
+            writeDataTree(buildDataTree(), argv[1]);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--png-textures") {
+            dumpTextures(buildDataTree(), argv[2]);
+            return 0;
+        }
+        if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--preview") {
+            renderPreviews(buildDataTree(), argv[2], argc == 4 ? std::stoi(argv[3]) : -1);
+            return 0;
+        }
+        return usage();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "oxa-data: %s\n", error.what());
+        return 1;
     }
-    fs::path root = argv[1];
-    // The display-mode file: line 0 = 0 keeps the desktop mode; switching the display is
-    // the player's choice on the settings screen. Lines 1-3 are the mode it would use.
-    writeText(root, "STA/sta_scr.mtt", "0\r\n800\r\n600\r\n32\r\n");
-    return 0;
 }

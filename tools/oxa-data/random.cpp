@@ -25,7 +25,9 @@ int wrap(int v, int period) {
     return r < 0 ? r + period : r;
 }
 
-float smooth(float t) { return t * t * (3 - 2 * t); }
+float smooth(float t) {
+    return t * t * (3 - 2 * t);
+}
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class Random {
-public:
+  public:
     explicit Random(uint64_t seed) : state_(seed) {}
 
     uint64_t next();
@@ -13,7 +13,7 @@ public:
     float range(float lo, float hi) { return lo + (hi - lo) * unit(); }
     int below(int n) { return static_cast<int>(next() % static_cast<uint64_t>(n)); }
 
-private:
+  private:
     uint64_t state_;
 };
 
