@@ -1,0 +1,204 @@
+#include "game/progress_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "assets/data_error.h"
+#include "assets/text_lines.h"
+#include "platform/data_paths.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int unlockedLine = 0;
+constexpr int spareLine = 10;
+constexpr int entryLine = 17;
+constexpr size_t scoreWidth = 10;
+constexpr size_t nameColumn = 9;  // the name is read from the tenth character on
+constexpr size_t nameWidth = 15;
+
+// A best score: a whole number with an optional sign, anything else is 0.
+int entryScore(std::string_view line) {
+    std::string_view text = trimBlanks(line.substr(0, scoreWidth));
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return 0;
+    return value;
+}
+
+std::string entryName(std::string_view line) {
+    if (line.size() <= nameColumn) return {};
+    return std::string(trimBlanks(line.substr(nameColumn, nameWidth)));
+}
+
+// The line break the file already uses; CR LF for a file without one.
+std::string_view lineBreakOf(std::string_view bytes) {
+    size_t at = bytes.find_first_of("\r\n");
+    if (at == std::string_view::npos) return "\r\n";
+    if (bytes[at] == '\n') return "\n";
+    return at + 1 < bytes.size() && bytes[at + 1] == '\n' ? "\r\n" : "\r";
+}
+
+std::optional<std::string> readWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+// The file must be a regular file its owner may write; a read-only mark is cleared first.
+bool makeWritable(const fs::path& path, mode_t& mode) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (!(info.st_mode & S_IWUSR)) {
+        if (::chmod(path.c_str(), (info.st_mode & 07777) | S_IWUSR) != 0) return false;
+        if (::stat(path.c_str(), &info) != 0 || !(info.st_mode & S_IWUSR)) return false;
+    }
+    mode = info.st_mode & 07777;
+    return true;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// Writes `bytes` to a new file beside `target`, on disk, with the target's mode; returns
+// its path, or nothing (and no file) on failure.
+std::optional<fs::path> writeTemporary(const fs::path& target, std::string_view bytes,
+                                       mode_t mode) {
+    std::string name =
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) return std::nullopt;
+    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        ::unlink(name.c_str());
+        return std::nullopt;
+    }
+    return fs::path(name);
+}
+
+// Makes a finished rename survive a power cut.
+void syncFolder(const fs::path& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::string progressFileName(int difficulty) {
+    return "STA\\eloper" + std::to_string(difficulty) + ".mtt";
+}
+
+ProgressTable parseProgressTable(std::string_view bytes, const std::string& fileName) {
+    const std::vector<std::string> lines = splitLines(bytes);
+    if (lines.size() < ProgressTable::lineCount)
+        throw DataError("the progress file ends after " + std::to_string(lines.size()) +
+                            " lines; it needs " + std::to_string(ProgressTable::lineCount),
+                        fileName, static_cast<int>(lines.size()) + 1);
+    ProgressTable table;
+    for (int k = 0; k < ProgressTable::levelCount; ++k)
+        table.unlocked[static_cast<size_t>(k)] = numericLineInt(lines, unlockedLine + k, fileName);
+    for (int k = 0; k < ProgressTable::spareCount; ++k)
+        table.spare[static_cast<size_t>(k)] = numericLineInt(lines, spareLine + k, fileName);
+    for (int k = 0; k < ProgressTable::bestScoreCount; ++k) {
+        const std::string& line = lines[static_cast<size_t>(entryLine + k)];
+        table.scores[static_cast<size_t>(k)] = entryScore(line);
+        table.names[static_cast<size_t>(k)] = entryName(line);
+    }
+    return table;
+}
+
+void readProgress(ProgressTable& table, int difficulty) {
+    table = ProgressTable();
+    const std::string name = progressFileName(difficulty);
+    auto bytes = readDataFile(name);
+    if (!bytes) throw DataError("Cannot open file " + displayName(name));
+    table = parseProgressTable(*bytes, displayName(name));
+}
+
+int insertScore(ProgressTable& table, int score) {
+    for (size_t row = 0; row < ProgressTable::bestScoreCount; ++row) {
+        if (score < table.scores[row]) continue;
+        for (size_t k = ProgressTable::bestScoreCount; k > row; --k) {
+            table.scores[k] = table.scores[k - 1];
+            table.names[k] = std::move(table.names[k - 1]);
+        }
+        table.scores[row] = score;
+        table.names[row].clear();
+        return static_cast<int>(row);
+    }
+    return -1;
+}
+
+std::string progressEntryLine(int score, const std::string& name) {
+    std::string line = std::to_string(score);
+    line.resize(scoreWidth, ' ');
+    return line + name;
+}
+
+std::string updatedProgressBytes(std::string_view oldBytes, const ProgressTable& table) {
+    std::vector<std::string> lines = splitLines(oldBytes);
+    for (size_t k = lines.size(); k < ProgressTable::lineCount; ++k)
+        lines.emplace_back(k >= spareLine && k < entryLine ? "0" : "");
+    for (int k = 0; k < ProgressTable::levelCount; ++k)
+        lines[static_cast<size_t>(unlockedLine + k)] =
+            std::to_string(table.unlocked[static_cast<size_t>(k)]);
+    for (int k = 0; k < ProgressTable::bestScoreCount; ++k)
+        lines[static_cast<size_t>(entryLine + k)] = progressEntryLine(
+            table.scores[static_cast<size_t>(k)], table.names[static_cast<size_t>(k)]);
+
+    const std::string_view lineBreak = lineBreakOf(oldBytes);
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += lineBreak;
+    }
+    return bytes;
+}
+
+bool writeProgressFile(const fs::path& path, const ProgressTable& table,
+                       RenameFunction renameFile) {
+    // Through a link, the file it points to is the one replaced.
+    std::error_code error;
+    const fs::path target = fs::canonical(path, error);
+    mode_t mode = 0;
+    if (error || !makeWritable(target, mode)) return false;
+    const auto oldBytes = readWholeFile(target);
+    if (!oldBytes) return false;
+
+    const auto temporary = writeTemporary(target, updatedProgressBytes(*oldBytes, table), mode);
+    if (!temporary) return false;
+    if ((renameFile ? renameFile : std::rename)(temporary->c_str(), target.c_str()) != 0) {
+        ::unlink(temporary->c_str());
+        return false;
+    }
+    syncFolder(target.parent_path());
+    return true;
+}
+
+bool writeProgress(int difficulty, const ProgressTable& table) {
+    const auto path = dataTree().find(progressFileName(difficulty));
+    return path && writeProgressFile(*path, table);
+}
