@@ -8,11 +8,13 @@
 #include "core/game_state.h"
 #include "core/interactors.h"
 #include "core/projection.h"
+#include "game/bee_model.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
 #include "game/pickup_icons.h"
 #include "game/stage_settings.h"
 #include "menus/menu_pointer.h"
+#include "scenes/garden_scene.h"
 
 // Lifetime: the whole process.
 InteractorList interactorList;
@@ -28,12 +30,36 @@ StageSettings model;
 namespace glh {
 FlightCamera kamera;
 PickupIcons ikony_tx;
+BeeModel gl_oxa_model;
 Panel kontrol;
 }  // namespace glh
 
 // Lifetime: the whole process.
 LoadedFlags loadedFlags;
 MenuPointer menuPointer;
+
+// The eighteen garden scenes; their GL resources come and go with the levels.
+namespace glh {
+GardenScene grden00(0, loadedFlags.scenes[0]);
+GardenScene grden01(1, loadedFlags.scenes[1]);
+GardenScene garden02(2, loadedFlags.scenes[2]);
+GardenScene garden03(3, loadedFlags.scenes[3]);
+GardenScene garden04(4, loadedFlags.scenes[4]);
+GardenScene garden05(5, loadedFlags.scenes[5]);
+GardenScene garden06(6, loadedFlags.scenes[6]);
+GardenScene garden07(7, loadedFlags.scenes[7]);
+GardenScene garden08(8, loadedFlags.scenes[8]);
+GardenScene garden09(9, loadedFlags.scenes[9]);
+GardenScene garden10(10, loadedFlags.scenes[10]);
+GardenScene grden20(20, loadedFlags.scenes[11]);
+GardenScene grden21(21, loadedFlags.scenes[12]);
+GardenScene grden22(22, loadedFlags.scenes[13]);
+GardenScene grden23(23, loadedFlags.scenes[14]);
+GardenScene grden24(24, loadedFlags.scenes[15]);
+GardenScene grden25(25, loadedFlags.scenes[16]);
+GardenScene grden26(26, loadedFlags.scenes[17]);
+}  // namespace glh
+
 CallbackInteractor callbackInteractor;
 Projection projection;
 bool windowedMode = false;

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/frame_time.h"
+#include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/screens.h"
 #include "core/top_level.h"
@@ -21,6 +22,7 @@
 namespace {
 
 long frameNumber = 0;
+void (*frameDrawer)() = playFrame;
 std::string screenshotPath;
 long screenshotFrame = 0;
 
@@ -45,7 +47,9 @@ void display() {
         platform::scheduler().advanceFrame();
         ++frameNumber;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        if (medium.screen != ScreenPlaying) {
+        if (medium.screen == ScreenPlaying) {
+            frameDrawer();
+        } else {
             const ScreenHandlers* handlers = currentScreenHandlers();
             if (handlers && handlers->draw) handlers->draw();
         }
@@ -120,6 +124,10 @@ void startTimers() {
     dragonflyTick(1);
     butterflyTick(1);
     beeAnimationTick(1);
+}
+
+void setFrameDrawer(void (*drawer)()) {
+    frameDrawer = drawer;
 }
 
 void drawOneFrame() {

@@ -18,6 +18,10 @@ void beeAnimationTick(int value);
 // Starts every timer's chain: housekeeping first, then the other six in their order.
 void startTimers();
 
+// What the display callback draws while playing (screen 0): a running level by default;
+// the scene viewer draws its own frame instead.
+void setFrameDrawer(void (*drawer)());
+
 // Draws one frame at once (the level start and the screens do this between events).
 void drawOneFrame();
 

@@ -13,6 +13,13 @@ const char* const usageText =
     "                       (runs as fast as the machine allows, the same on every machine)\n"
     "  --screenshot FILE    write frame N (see --frames) as a PNG file and exit\n"
     "  --frames N           the frame --screenshot writes (default 1)\n"
+    "  --level N            start level N (1 to 10) at once, skipping the movie and menus;\n"
+    "                       when it ends a line on stdout tells how it went\n"
+    "  --difficulty D       the difficulty (1 to 3) for --level (default 1)\n"
+    "  --once               with --level: exit when the level ends\n"
+    "  --view-scene NN      show garden scene NN with a camera orbiting the hive\n"
+    "                       (drag to turn, wheel or arrows to zoom, Escape to quit)\n"
+    "  --exit-open          with --view-scene: show the hive's exit open\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 
@@ -65,10 +72,47 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
                 return OptionsResult::Error;
             }
             options.frames = static_cast<int>(number);
+        } else if (arg == "--view-scene") {
+            auto scene = value("a scene number");
+            if (!scene) return OptionsResult::Error;
+            if (!parseCount(*scene, 0, 26, number) || (number > 10 && number < 20)) {
+                error =
+                    "--view-scene takes a scene number, 0 to 10 or 20 to 26, not '" + *scene + "'";
+                return OptionsResult::Error;
+            }
+            options.viewScene = static_cast<int>(number);
+        } else if (arg == "--exit-open") {
+            options.exitOpen = true;
+        } else if (arg == "--level") {
+            auto level = value("a level number");
+            if (!level) return OptionsResult::Error;
+            if (!parseCount(*level, 1, 10, number)) {
+                error = "--level takes a level from 1 to 10, not '" + *level + "'";
+                return OptionsResult::Error;
+            }
+            options.level = static_cast<int>(number);
+        } else if (arg == "--difficulty") {
+            auto difficulty = value("a difficulty");
+            if (!difficulty) return OptionsResult::Error;
+            if (!parseCount(*difficulty, 1, 3, number)) {
+                error = "--difficulty takes 1, 2 or 3, not '" + *difficulty + "'";
+                return OptionsResult::Error;
+            }
+            options.difficulty = static_cast<int>(number);
+        } else if (arg == "--once") {
+            options.once = true;
         } else {
             error = "unknown option '" + arg + "'";
             return OptionsResult::Error;
         }
+    }
+    if (options.level && options.viewScene >= 0) {
+        error = "--level and --view-scene do not go together";
+        return OptionsResult::Error;
+    }
+    if (options.exitOpen && options.viewScene < 0) {
+        error = "--exit-open goes with --view-scene";
+        return OptionsResult::Error;
     }
     if (options.frames && options.screenshot.empty()) {
         error = "--frames goes with --screenshot";

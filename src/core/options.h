@@ -11,6 +11,11 @@ struct Options {
     uint32_t fixedStep = 0;  // --fixed-step MS; 0 = real time
     std::string screenshot;  // --screenshot FILE
     int frames = 0;          // --frames N
+    int viewScene = -1;      // --view-scene NN: the scene viewer
+    bool exitOpen = false;   // --exit-open: the viewer shows the opened exit
+    int level = 0;           // --level N: straight into level N (1 to 10)
+    int difficulty = 1;      // --difficulty D (1 to 3), with --level
+    bool once = false;       // --once: exit when that level ends
 };
 
 enum class OptionsResult { Run, Help, Version, Error };

@@ -7,6 +7,7 @@
 #include "core/input_handlers.h"
 #include "core/interactors.h"
 #include "core/main_loop.h"
+#include "core/scene_viewer.h"
 #include "core/top_level.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
@@ -74,6 +75,8 @@ void runGame(const Options& options, int argc, char** argv) {
     callbackInteractor.keyboardFunc = gameKeyboard;
     addInteractor(&callbackInteractor, true);
     registerGameCallbacks();
+
+    if (options.viewScene >= 0) startSceneViewer(options.viewScene, options.exitOpen);
 
     glutMainLoop();
     quitGame(0);

@@ -8,7 +8,7 @@
 namespace glh {
 
 class BeeModel {
-public:
+  public:
     static constexpr int objectCount = 20;
 
     // Guarded by the bee's loaded flags: loading twice loads once.
@@ -23,7 +23,7 @@ public:
 
     BeeAnimation animation;
 
-private:
+  private:
     void drawBody();
 
     tex_object_2D body_;    // u1

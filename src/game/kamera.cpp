@@ -87,7 +87,8 @@ void FlightCamera::fly(const FlightInput& in, FlightWorld& world) {
 }
 
 FlightCamera::LookAt FlightCamera::followingView() const {
-    return {{x - std::sin(heading) * cameraDistance, y - pitch * 10, z - std::cos(heading) * cameraDistance},
+    return {{x - std::sin(heading) * cameraDistance, y - pitch * 10,
+             z - std::cos(heading) * cameraDistance},
             {x, y, z},
             {upTiltSecond, 2, upTiltFirst}};
 }

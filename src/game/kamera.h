@@ -13,19 +13,19 @@ struct FlightCamera;
 
 // What one frame of flight reads from the outside world.
 struct FlightInput {
-    float dt = 0;                     // mean frame time, seconds
-    float cursorX = 0, cursorY = 0;   // pointer, screen pixels
-    float centreX = 1, centreY = 1;   // half the display mode's size
+    float dt = 0;                    // mean frame time, seconds
+    float cursorX = 0, cursorY = 0;  // pointer, screen pixels
+    float centreX = 1, centreY = 1;  // half the display mode's size
     bool upHeld = false, downHeld = false;
-    bool countdown = false;           // while the countdown runs the bee does not move
+    bool countdown = false;  // while the countdown runs the bee does not move
 };
 
 // What the flight asks of the rest of the game during an update.
 class FlightWorld {
-public:
+  public:
     virtual ~FlightWorld() = default;
     virtual bool spinRunning() = 0;
-    virtual void startSpin(int direction) = 0;       // a sharp turn at speed
+    virtual void startSpin(int direction) = 0;          // a sharp turn at speed
     virtual void nectarTest(FlightCamera& flight) = 0;  // may slow the bee down
     virtual void collisionTest(FlightCamera& flight) = 0;
 };

@@ -1,0 +1,136 @@
+#include <GL/gl.h>
+
+#include "assets/model_loader.h"
+#include "assets/texture_loader.h"
+#include "game/stage_settings.h"
+#include "scenes/garden_scene.h"
+
+namespace glh {
+
+GardenScene::GardenScene(int sceneNumber, AssetFlags& flags)
+    : sceneNumber_(sceneNumber), flags_(flags) {}
+
+const GardenTableEntry& GardenScene::entry() const {
+    return *findGarden(sceneNumber_);
+}
+
+void GardenScene::allocate() {
+    if (textureSlots_) return;
+    textureSlots_.reset(new tex_object_2D[entry().textures.size()]);
+    placementLists_.reset(new display_list[entry().objectCount]);
+    meshLists_.reset(new display_list[entry().objectCount]);
+}
+
+void GardenScene::loadTextures() {
+    if (flags_.textures) return;
+    allocate();
+    for (int slot = 0; slot < entry().textureCount(); ++slot) {
+        std::string path(gardenTextureFolder);
+        path += entry().textures[slot];
+        loadTextureFile(path, textureSlots_[slot], medium.textureFilterMode);
+    }
+    flags_.textures = true;
+}
+
+void GardenScene::freeTextures() {
+    if (!flags_.textures) return;
+    for (int slot = 0; slot < entry().textureCount(); ++slot) textureSlots_[slot].deleteTexture();
+    flags_.textures = false;
+}
+
+void GardenScene::loadModel() {
+    if (flags_.model) return;
+    allocate();
+    const auto count = static_cast<size_t>(entry().objectCount);
+    loadSceneModel(entry().modelFile, {placementLists_.get(), count}, {meshLists_.get(), count});
+    flags_.model = true;
+}
+
+void GardenScene::freeModel() {
+    if (!flags_.model) return;
+    for (int i = 0; i < entry().objectCount; ++i) {
+        placementLists_[i].deleteList();
+        meshLists_[i].deleteList();
+    }
+    flags_.model = false;
+}
+
+void GardenScene::draw() {
+    if (!flags_.model) return;
+    for (const DrawStep& step : entry().drawSequence) {
+        switch (step.kind) {
+            case StepKind::plain:
+                textureSlots_[step.slot].bind();
+                for (int object : step.objects) placementLists_[object].callList();
+                break;
+            case StepKind::water:
+                // The water breathes: its texture coordinates scale with the sprite pulse.
+                glMatrixMode(GL_TEXTURE);
+                glScalef(model.spritePulse, model.spritePulse, model.spritePulse);
+                textureSlots_[step.slot].bind();
+                glMatrixMode(GL_MODELVIEW);
+                for (int object : step.objects) placementLists_[object].callList();
+                glMatrixMode(GL_TEXTURE);
+                glLoadIdentity();
+                glMatrixMode(GL_MODELVIEW);
+                break;
+            case StepKind::exit:
+                // Invisible until the exit opens, then shiny and environment-mapped.
+                if (opera.exitOpen != 1) return;
+                textureSlots_[step.slot].bind();
+                glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+                glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+                glEnable(GL_TEXTURE_GEN_S);
+                glEnable(GL_TEXTURE_GEN_T);
+                for (int object : step.objects) placementLists_[object].callList();
+                glDisable(GL_TEXTURE_GEN_S);
+                glDisable(GL_TEXTURE_GEN_T);
+                break;
+        }
+    }
+}
+
+}  // namespace glh
+
+namespace {
+glh::GardenScene* const scenes[sceneCount] = {
+    &glh::grden00,  &glh::grden01,  &glh::garden02, &glh::garden03, &glh::garden04, &glh::garden05,
+    &glh::garden06, &glh::garden07, &glh::garden08, &glh::garden09, &glh::garden10, &glh::grden20,
+    &glh::grden21,  &glh::grden22,  &glh::grden23,  &glh::grden24,  &glh::grden25,  &glh::grden26};
+}  // namespace
+
+glh::GardenScene* const* allGardenScenes() {
+    return scenes;
+}
+
+glh::GardenScene* gardenScene(int sceneNumber) {
+    for (auto* scene : scenes)
+        if (scene->sceneNumber() == sceneNumber) return scene;
+    return nullptr;
+}
+
+void loadScene(int sceneNumber) {
+    if (auto* scene = gardenScene(sceneNumber)) {
+        scene->loadTextures();
+        scene->loadModel();
+    }
+}
+
+void freeAllScenes() {
+    for (auto* scene : scenes) {
+        scene->freeTextures();
+        scene->freeModel();
+    }
+}
+
+void reloadSceneTextures() {
+    for (auto* scene : scenes) {
+        if (!scene->texturesLoaded()) continue;
+        scene->freeTextures();
+        scene->loadTextures();
+    }
+}
+
+void drawScenes() {
+    for (auto* scene : scenes) scene->draw();
+}
