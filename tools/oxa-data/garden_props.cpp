@@ -69,7 +69,9 @@ Mesh hive(HiveKind kind) {
         }
     }
     // The dark entrance hole and a landing board below it.
-    mesh.append(frontDisc(hiveEntrance + Vec3{0, 0, 0.006f}, 0.055f, bands::hiveDark));
+    Mesh hole = frontDisc(hiveEntrance + Vec3{0, 0, 0.006f}, 0.055f, bands::hiveDark);
+    hole.tint({0.35f, 0.3f, 0.25f});  // dark whatever texture the hive is drawn with
+    mesh.append(hole);
     mesh.append(box({0.16f, 0.015f, 0.08f}, bands::hiveWood, 0.2f),
                 Mat4::translation({0, hiveEntrance.y - 0.075f, front + 0.03f}));
     return mesh;
@@ -97,14 +99,15 @@ Mesh mushroom(int variant) {
     float base = s.stemHeight + s.capLift - 0.03f;
     cap.push_back({s.stemRadius, base, 0.05f});  // the gills underneath
     cap.push_back({s.capRadius, base + 0.01f, 1});
-    for (int i = 1; i <= 6; ++i) {
-        float a = static_cast<float>(i) / 6 * pi / 2;
-        float shape = variant == 3 ? 1 - static_cast<float>(i) / 6 : std::cos(a);
-        cap.push_back(
-            {s.capRadius * shape, base + s.capHeight * std::sin(a), 1 - static_cast<float>(i) / 6});
+    const int capRings = 4;
+    for (int i = 1; i <= capRings; ++i) {
+        float a = static_cast<float>(i) / capRings * pi / 2;
+        float shape = variant == 3 ? 1 - static_cast<float>(i) / capRings : std::cos(a);
+        cap.push_back({s.capRadius * shape, base + s.capHeight * std::sin(a),
+                       1 - static_cast<float>(i) / capRings});
     }
     cap.back().radius = 0;
-    mesh.append(lathe(cap, 14, bands::mushroomCap, 3));
+    mesh.append(lathe(cap, 12, bands::mushroomCap, 3));
     return mesh;
 }
 
@@ -124,7 +127,7 @@ Mesh tree(TreeKind kind, uint32_t seed) {
                 float r = i == 0 ? 0 : crown * 0.6f;
                 float size = crown * (i == 0 ? 1.0f : rng.range(0.55f, 0.75f));
                 Vec3 at{std::cos(a) * r, height + rng.range(-0.2f, 0.5f), std::sin(a) * r};
-                mesh.append(ellipsoid({size, size * 0.85f, size}, 12, 8, bands::leaves, 2),
+                mesh.append(ellipsoid({size, size * 0.85f, size}, 10, 6, bands::leaves, 2),
                             Mat4::translation(at));
             }
             break;

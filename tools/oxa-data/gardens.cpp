@@ -17,23 +17,23 @@ namespace {
 const GardenRecipe recipes[] = {
     // scene seed  ground     tint                pond               r     path
     {0,  1000, "ziemia",  {1.00f, 1.00f, 1.00f}, {-7, 0, 7},   3.0f, 0.0f},
-    {1,  1001, "ziemia",  {1.00f, 1.03f, 0.95f}, {8, 0, 7},    3.5f, 0.0f},
-    {2,  1002, "ziemia2", {1.00f, 1.00f, 1.00f}, {-8, 0, -6},  4.0f, 0.0f},
-    {3,  1003, "ziemia",  {1.06f, 1.00f, 0.82f}, {0, 0, 0},    0.0f, 0.0f},
-    {4,  1004, "ziemia",  {0.94f, 1.04f, 1.04f}, {7, 0, -8},   4.0f, 0.0f},
-    {5,  1005, "ziemia2", {1.05f, 1.00f, 0.90f}, {-8, 0, 8},   3.0f, 0.0f},
-    {6,  1006, "ziemia",  {0.95f, 1.00f, 1.06f}, {-6, 0, 9},   3.5f, 0.6f},
-    {7,  1007, "ziemia",  {1.02f, 1.00f, 0.90f}, {0, 0, 0},    0.0f, 0.0f},
-    {8,  1008, "ziemia",  {0.98f, 1.05f, 0.95f}, {9, 0, -5},   3.5f, -0.4f},
-    {9,  1009, "ziemia2", {1.00f, 1.00f, 0.95f}, {7, 0, 8},    3.0f, 0.0f},
-    {10, 1010, "ziemia",  {0.96f, 1.02f, 1.00f}, {-9, 0, -9},  3.5f, 0.0f},
-    {20, 1020, "ziemia2", {0.98f, 1.04f, 1.00f}, {6, 0, 8},    3.5f, 0.0f},
-    {21, 1021, "ziemia",  {1.04f, 1.02f, 0.92f}, {0, 0, 0},    0.0f, 0.3f},
-    {22, 1022, "ziemia",  {0.96f, 1.00f, 1.03f}, {-8, 0, 7},   3.5f, 0.0f},
-    {23, 1023, "ziemia",  {0.92f, 1.04f, 1.00f}, {8, 0, 8},    4.0f, 0.0f},
-    {24, 1024, "ziemia",  {1.05f, 1.02f, 0.88f}, {0, 0, 0},    0.0f, 0.0f},
-    {25, 1025, "ziemia",  {0.90f, 1.00f, 1.05f}, {0, 0, 0},    0.0f, 0.0f},
-    {26, 1026, "ziemia2", {1.04f, 1.00f, 0.92f}, {-7, 0, -8},  3.0f, 0.0f},
+    {1,  1001, "ziemia",  {1.00f, 1.00f, 0.90f}, {8, 0, 7},    3.5f, 0.0f},
+    {2,  1002, "ziemia2", {0.95f, 1.00f, 1.00f}, {-8, 0, -6},  4.0f, 0.0f},
+    {3,  1003, "ziemia",  {1.00f, 0.92f, 0.62f}, {0, 0, 0},    0.0f, 0.0f},
+    {4,  1004, "ziemia",  {0.86f, 0.98f, 1.00f}, {7, 0, -8},   4.0f, 0.0f},
+    {5,  1005, "ziemia2", {1.00f, 0.95f, 0.80f}, {-8, 0, 8},   3.0f, 0.0f},
+    {6,  1006, "ziemia",  {0.82f, 0.95f, 1.00f}, {-6, 0, 9},   3.5f, 0.6f},
+    {7,  1007, "ziemia",  {1.00f, 0.96f, 0.78f}, {0, 0, 0},    0.0f, 0.0f},
+    {8,  1008, "ziemia",  {0.92f, 1.00f, 0.88f}, {9, 0, -5},   3.5f, -0.4f},
+    {9,  1009, "ziemia2", {1.00f, 1.00f, 0.86f}, {7, 0, 8},    3.0f, 0.0f},
+    {10, 1010, "ziemia",  {0.92f, 0.98f, 0.96f}, {-9, 0, -9},  3.5f, 0.0f},
+    {20, 1020, "ziemia2", {0.90f, 1.00f, 0.92f}, {6, 0, 8},    3.5f, 0.0f},
+    {21, 1021, "ziemia",  {1.00f, 0.94f, 0.70f}, {0, 0, 0},    0.0f, 0.3f},
+    {22, 1022, "ziemia",  {0.85f, 0.96f, 1.00f}, {-8, 0, 7},   3.5f, 0.0f},
+    {23, 1023, "ziemia",  {0.80f, 1.00f, 0.90f}, {8, 0, 8},    4.0f, 0.0f},
+    {24, 1024, "ziemia",  {1.00f, 0.97f, 0.72f}, {0, 0, 0},    0.0f, 0.0f},
+    {25, 1025, "ziemia",  {0.78f, 0.92f, 1.00f}, {0, 0, 0},    0.0f, 0.0f},
+    {26, 1026, "ziemia2", {1.00f, 0.93f, 0.78f}, {-7, 0, -8},  3.0f, 0.0f},
 };
 // clang-format on
 
@@ -217,9 +217,9 @@ SceneObject GardenBuilder::ground(const Group& g) {
     };
     bool main = g.name == recipe_.mainGround;
     if (main && g.index == 0) {
-        std::vector<float> lines = {-230, -170, -120, -85, -60, -45, -35, -28, -24};
+        std::vector<float> lines = {-230, -150, -95, -60, -40, -28};
         for (float v = -20; v <= 20; v += 5) lines.push_back(v);
-        for (float v : {24, 28, 35, 45, 60, 85, 120, 170, 230}) lines.push_back(v);
+        for (float v : {28, 40, 60, 95, 150, 230}) lines.push_back(v);
         object.mesh = terrain(
             lines, lines, [this](float x, float z) { return groundHeight(x, z); }, 4, colour);
         object.placements.push_back({});
@@ -379,6 +379,13 @@ SceneObject GardenBuilder::props(const Group& g) {
         }
         case Role::wood: {
             Random rng(seed);
+            if (g.name == "drewna" && g.index == 0 && !has("ul01") && !has("ul02") &&
+                !has("ul03")) {
+                // A garden without a hive texture keeps its bees in a plank box.
+                object.mesh = hive(HiveKind::box);
+                object.placements.push_back({});
+                break;
+            }
             if (g.name == "drewno1" || g.name == "drewno2") {
                 object.mesh = logPile();
             } else if (g.name == "drewna") {
@@ -547,6 +554,8 @@ SceneObject GardenBuilder::town(const Group& g) {
 // What lies far away: tree lines, mountains, the rainbow and the sky box. Drawn as painted
 // without baked light.
 SceneObject GardenBuilder::far(const Group& g) {
+    // Filtering must not reach round to the opaque bottom rows from the clear top edge.
+    const Band ringBand{0.01f, 0.99f};
     SceneObject object;
     object.placements.push_back({});
     switch (g.role) {
@@ -556,8 +565,7 @@ SceneObject GardenBuilder::far(const Group& g) {
             uint32_t seed = recipe_.seed + static_cast<uint32_t>(g.index);
             object.mesh = ringWall(
                 radius, offset, offset + 2 * pi, 48, -3,
-                [seed](float a) { return 11 + 5 * tiledNoise(a * 3, 0, 64, seed); }, 14,
-                bands::whole);
+                [seed](float a) { return 11 + 5 * tiledNoise(a * 3, 0, 64, seed); }, 14, ringBand);
             object.material = Material::cutout;
             break;
         }
@@ -576,9 +584,10 @@ SceneObject GardenBuilder::far(const Group& g) {
             object.placements[0] = place({-60, -12, -140}, 0.35f);
             break;
         case Role::sky: {
-            std::string face = g.name.substr(g.name.find_first_not_of("niebo0123456789"));
+            std::string face = g.name.substr(g.name.find_first_not_of("0123456789", 5));
             const char* faces[] = {"front", "right", "back", "left", "up"};
             int index = static_cast<int>(std::ranges::find(faces, face) - std::begin(faces));
+            if (index == 5) throw std::invalid_argument("no sky face in " + g.name);
             object.mesh = skyFace(index, skyHalf, skyBottom, skyTop);
             object.material = Material::twoSided;
             break;
