@@ -554,8 +554,9 @@ SceneObject GardenBuilder::town(const Group& g) {
 // What lies far away: tree lines, mountains, the rainbow and the sky box. Drawn as painted
 // without baked light.
 SceneObject GardenBuilder::far(const Group& g) {
-    // Filtering must not reach round to the opaque bottom rows from the clear top edge.
-    const Band ringBand{0.01f, 0.99f};
+    // The clear top rows are left out: the small mipmap levels would blend the opaque
+    // bottom rows round into the top edge and draw it as a faint line across the sky.
+    const Band ringBand{0.1f, 0.99f};
     SceneObject object;
     object.placements.push_back({});
     switch (g.role) {
