@@ -24,6 +24,8 @@ class StageLines {
         return static_cast<float>(value);
     }
 
+    // The panel draws each digit with a glyph 0-9, and a negative digit would keep the clock
+    // from ever reaching 0:00.
     int digit(int index) const {
         int value = integer(index);
         if (value < 0 || value > 9)
@@ -149,7 +151,7 @@ std::string stageFileName(std::string_view levelId, int difficulty) {
     return "STA\\scena" + std::string(levelId) + std::to_string(difficulty) + ".mtt";
 }
 
-std::string levelId(int level) {
+std::string twoDigitLevelId(int level) {
     std::string id = std::to_string(level);
     return id.size() < 2 ? "0" + id : id;
 }

@@ -74,6 +74,6 @@ StageSettings readStageSettings(std::string_view bytes, const std::string& fileN
 std::string stageFileName(std::string_view levelId, int difficulty);
 
 // The two-digit level id of a level number: 3 gives "03".
-std::string levelId(int level);
+std::string twoDigitLevelId(int level);
 
 extern StageSettings model;

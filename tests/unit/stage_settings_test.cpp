@@ -178,8 +178,8 @@ TEST(StageSettings, WhatIsSwitchedOffOrUnreadIsNotChecked) {
 
 TEST(StageSettings, FileNames) {
     EXPECT_EQ(stageFileName("03", 2), "STA\\scena032.mtt");
-    EXPECT_EQ(levelId(3), "03");
-    EXPECT_EQ(levelId(10), "10");
+    EXPECT_EQ(twoDigitLevelId(3), "03");
+    EXPECT_EQ(twoDigitLevelId(10), "10");
 }
 
 }  // namespace
