@@ -507,8 +507,9 @@ TexturePicture exitGlow() {
     image.paint([](float u, float v) {
         float r = polarRadius(u, v), a = polarAngle(u, v);
         float rays = 0.5f + 0.5f * std::cos(a * 8);
-        Colour c = mix(hex(0xffffff), hex(0xffd23a), smoothstep(0.0f, 0.7f, r));
-        return mix(c, hex(0xfff6c0), rays * 0.35f);
+        // Gold all over, so the sphere-mapped exit shines golden from any side.
+        Colour c = mix(hex(0xfff0a0), hex(0xffb81a), smoothstep(0.0f, 0.6f, r));
+        return mix(c, hex(0xfffbe0), rays * 0.3f);
     });
     return opaque(std::move(image));
 }

@@ -217,9 +217,11 @@ SceneObject GardenBuilder::ground(const Group& g) {
     };
     bool main = g.name == recipe_.mainGround;
     if (main && g.index == 0) {
-        std::vector<float> lines = {-230, -150, -95, -60, -40, -28};
+        // Fine cells where the bee flies, coarse ones out where the hills rise towards the
+        // sky box (its walls stand at 220).
+        std::vector<float> lines = {-225, -120, -64, -38};
         for (float v = -20; v <= 20; v += 5) lines.push_back(v);
-        for (float v : {28, 40, 60, 95, 150, 230}) lines.push_back(v);
+        for (float v : {38, 64, 120, 225}) lines.push_back(v);
         object.mesh = terrain(
             lines, lines, [this](float x, float z) { return groundHeight(x, z); }, 4, colour);
         object.placements.push_back({});
@@ -554,8 +556,9 @@ SceneObject GardenBuilder::town(const Group& g) {
 // What lies far away: tree lines, mountains, the rainbow and the sky box. Drawn as painted
 // without baked light.
 SceneObject GardenBuilder::far(const Group& g) {
-    // The clear top rows are left out: the small mipmap levels would blend the opaque
-    // bottom rows round into the top edge and draw it as a faint line across the sky.
+    // The rings' cut-out textures wrap: sampled right at their top edge they blend in the
+    // opaque bottom row, which passes the alpha test as a faint dashed line across the sky.
+    // Their clear top rows are therefore left out of the mapping, and so is the last row.
     const Band ringBand{0.1f, 0.99f};
     SceneObject object;
     object.placements.push_back({});
@@ -574,8 +577,7 @@ SceneObject GardenBuilder::far(const Group& g) {
             float radius = 190 - 10 * static_cast<float>(g.index);
             float offset = static_cast<float>(g.index) * 1.3f;
             object.mesh = ringWall(
-                radius, offset, offset + 2 * pi, 32, -5, [](float) { return 75.0f; }, 5,
-                bands::whole);
+                radius, offset, offset + 2 * pi, 32, -5, [](float) { return 75.0f; }, 5, ringBand);
             object.material = Material::cutout;
             break;
         }

@@ -48,7 +48,8 @@ std::string encodeSceneModel(const std::vector<SceneObject>& objects) {
             char colour[16];
             std::snprintf(colour, sizeof colour, "%d,%d,%d", colourByte(v.colour.x),
                           colourByte(v.colour.y), colourByte(v.colour.z));
-            std::snprintf(line, sizeof line, "%s%s%s%s%s%12s", column7(v.position.x).c_str(),
+            // The colour text is trimmed when read: no padding needed after column 35.
+            std::snprintf(line, sizeof line, "%s%s%s%s%s%s", column7(v.position.x).c_str(),
                           column7(v.position.y).c_str(), column7(v.position.z).c_str(),
                           column7(v.s).c_str(), column7(v.t).c_str(), colour);
             appendLine(out, line);
