@@ -3,7 +3,9 @@
 #include "core/display_record.h"
 #include "core/frame_time.h"
 #include "core/game_state.h"
+#include "core/level_start.h"
 #include "game/bee_model.h"
+#include "game/collision_mesh.h"
 #include "game/kamera.h"
 #include "platform/input.h"
 
@@ -14,7 +16,30 @@ class GameFlightWorld : public glh::FlightWorld {
     bool spinRunning() override { return glh::gl_oxa_model.animation.spinDirection != 0; }
     void startSpin(int direction) override { glh::gl_oxa_model.animation.startSpin(direction); }
     void nectarTest(glh::FlightCamera&) override {}
-    void collisionTest(glh::FlightCamera&) override {}
+    void collisionTest(glh::FlightCamera& bee) override {
+        for (const CollisionHit& hit : collisionHits(clip_plan, {bee.x, bee.y, bee.z})) {
+            if (hit.group == CollisionMesh::entranceGroup) {
+                // The hive's door: no bounce; the stage is won once the exit is open.
+                tryCompleteStage();
+                if (medium.screen != ScreenPlaying) return;
+                continue;
+            }
+            bounce(bee, hit.normal);
+        }
+    }
+
+  private:
+    static void bounce(glh::FlightCamera& bee, const geometry::Vec3& normal) {
+        const float speedBefore = bee.speed;
+        bee.speed = 0;
+        bee.velocityX = normal.x * 0.002f;
+        bee.velocityY = normal.y * 0.002f;
+        bee.velocityZ = normal.z * 0.002f;
+        if (speedBefore > bee.maxSpeed * 0.333f) {
+            // A hard bump: the bounce sound, and one load of nectar spills (both join with
+            // the sound system and the bucket).
+        }
+    }
 };
 
 GameFlightWorld world;

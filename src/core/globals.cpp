@@ -9,9 +9,11 @@
 #include "core/interactors.h"
 #include "core/projection.h"
 #include "game/bee_model.h"
+#include "game/collision_mesh.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
 #include "game/pickup_icons.h"
+#include "game/progress_file.h"
 #include "game/stage_settings.h"
 #include "menus/menu_pointer.h"
 #include "scenes/garden_scene.h"
@@ -24,9 +26,11 @@ FrameTiming reset;
 }
 DisplayRecord ekran;
 Opera opera;
+ProgressTable tabwyn;  // re-read by the menus whenever they show it
 
 // Lifetime: one level; the level start overwrites them.
 StageSettings model;
+CollisionMesh clip_plan;
 namespace glh {
 FlightCamera kamera;
 PickupIcons ikony_tx;

@@ -27,7 +27,8 @@ void gameKeyboard(unsigned char key, int x, int y) {
     // '6' plays the bounce sound once the sound table exists.
     if (medium.screen == ScreenPlaying && key == 27) {
         medium.countdownActive = 0;
-        glh::kontrol.gameState = 0;  // the level stays loaded; "continue" resumes it
+        glh::kontrol.clock.gameState =
+            stageStopped;  // the level stays loaded; "continue" resumes it
         showMainMenu();
     }
     // The results screen's name entry takes every key, '!' and '6' included.

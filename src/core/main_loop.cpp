@@ -8,6 +8,7 @@
 #include "core/frame_time.h"
 #include "core/game_flow.h"
 #include "core/game_state.h"
+#include "core/level_start.h"
 #include "core/screens.h"
 #include "core/top_level.h"
 #include "game/kamera.h"

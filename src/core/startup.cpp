@@ -2,18 +2,40 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+
+#include "assets/data_error.h"
 #include "core/display_record.h"
 #include "core/game_state.h"
 #include "core/input_handlers.h"
 #include "core/interactors.h"
+#include "core/level_start.h"
 #include "core/main_loop.h"
 #include "core/scene_viewer.h"
 #include "core/top_level.h"
+#include "game/progress_file.h"
+#include "game/stage_settings.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/window.h"
 
 namespace {
+
+// --level: straight into a level, as if chosen from the level choice.
+void startLevelDirectly(const Options& options) {
+    medium.difficulty = options.difficulty;
+    try {
+        readProgress(tabwyn, medium.difficulty);
+    } catch (const DataError& error) {
+        std::fprintf(stderr, "oxa: %s\n", error.report().c_str());
+    }
+    reportStageEnds(options.once);
+    // Scene meshes leave texturing as they find it; the menus normally switch it on.
+    glEnable(GL_TEXTURE_2D);
+    medium.currentLevel = options.level;
+    startLevel(twoDigitLevelId(options.level));
+    opera.total = 0;
+}
 
 void registerGameCallbacks() {
     glutIdleFunc(idle);
@@ -77,6 +99,7 @@ void runGame(const Options& options, int argc, char** argv) {
     registerGameCallbacks();
 
     if (options.viewScene >= 0) startSceneViewer(options.viewScene, options.exitOpen);
+    if (options.level) startLevelDirectly(options);
 
     glutMainLoop();
     quitGame(0);

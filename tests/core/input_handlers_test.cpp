@@ -118,11 +118,11 @@ TEST_F(InputHandlers, KeysToggleTheFrameRateAndEscapeLeavesPlay) {
     medium.screen = ScreenPlaying;
     medium.countdownActive = 1;
     medium.currentLevel = 3;
-    glh::kontrol.gameState = 1;
+    glh::kontrol.clock.gameState = stageRunning;
     gameKeyboard(27, 0, 0);
     EXPECT_EQ(medium.screen, ScreenMainMenu);
     EXPECT_EQ(medium.countdownActive, 0);
-    EXPECT_EQ(glh::kontrol.gameState, 0);
+    EXPECT_EQ(glh::kontrol.clock.gameState, stageStopped);
     EXPECT_EQ(medium.currentLevel, 3);  // the level stays, for "continue"
 
     medium.screen = ScreenSettings;  // Escape means nothing in the menus

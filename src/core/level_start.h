@@ -1,0 +1,23 @@
+#pragma once
+// A level, from its id to the first frame of play, and its two ends.
+
+#include <string>
+
+#include "game/stage_end.h"
+
+// Starts the level with this two-digit id ("03") at the current difficulty; the caller has
+// set medium.currentLevel. A missing stage file goes back to the main menu.
+void startLevel(const std::string& levelId);
+
+// The one-second stage clock.
+void stageClockTimer();
+
+// The bee touched the hive's entrance: the stage is won if the exit is open.
+void tryCompleteStage();
+
+// The stage has ended (won or time up): its assets are freed and the summary follows.
+void applyStageEnd(const StageEnd& end, bool won);
+
+// Testers' and level designers' start (--level): each stage end prints one line on stdout;
+// with exitAfterLevel the game then ends.
+void reportStageEnds(bool exitAfterLevel);
