@@ -67,6 +67,7 @@ void updateFlight() {
 }
 
 void startFlight() {
+    glh::reset.restart();
     glh::kamera.noseDownLimit = 0.02f;
     glh::kamera.pitch = 0;
     updateFlight();

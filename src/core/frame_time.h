@@ -13,6 +13,8 @@ struct FrameTiming {
 
     // Once per drawn play frame: the mean length of the last ten frames, in seconds.
     void updateFrameTime();
+    // Play (re)starts now: the time spent loading or in the menus is not a frame.
+    void restart();
     // Reads the pointer into cursorX, cursorY.
     void readCursor();
 

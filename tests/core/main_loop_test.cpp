@@ -107,3 +107,14 @@ TEST(GameState, StartsWithItsDefaults) {
 }
 
 }  // namespace
+
+TEST_F(MainLoop, TimeOutsidePlayIsNotAFrame) {
+    // A level loaded (or the menus visited) for three seconds must not hand the first
+    // frames of play a three-second step: the bee would jump through walls.
+    glh::FrameTiming timing;
+    for (int frame = 0; frame < 60; ++frame) platform::scheduler().advanceFrame();
+    timing.restart();
+    platform::scheduler().advanceFrame();
+    timing.updateFrameTime();
+    EXPECT_FLOAT_EQ(timing.meanFrameSeconds, 0.005f);
+}
