@@ -1,9 +1,11 @@
 // oxa-check: reads OXA data files the way the game reads them and says what it found.
 //
 //   oxa-check [--as texture|object|scene|layout] [--json] FILE...
+//   oxa-check --tree DIR
 //
 // One summary line per file, or the first error as "FILE:LINE: message". Exit status 0
-// when every file was read, 1 otherwise, 2 for a wrong command line.
+// when every file was read, 1 otherwise, 2 for a wrong command line. With --tree, every
+// check of a whole data tree (tree_check.h): one line per problem and a summary line.
 
 #include <cstdio>
 #include <iostream>
@@ -14,6 +16,7 @@
 #include "data_kind.h"
 #include "inspection.h"
 #include "output.h"
+#include "tree_check.h"
 
 namespace {
 
@@ -25,6 +28,7 @@ struct Options {
 
 constexpr const char* usage =
     "usage: oxa-check [--as texture|object|scene|layout] [--json] FILE...\n"
+    "       oxa-check --tree DIR\n"
     "Reads each data file as the game does: one line per file, or the first error as\n"
     "FILE:LINE: message. The kind of file follows from its name unless --as says it.\n";
 
@@ -69,6 +73,7 @@ int checkFiles(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--tree") return checkTree(argv[2]);
     auto options = parseOptions(argc, argv);
     if (!options) {
         std::fputs(usage, stderr);

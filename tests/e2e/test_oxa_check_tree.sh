@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# oxa-check --tree on the generated data tree (clean) and on a damaged copy: a texture
+# deleted, a scene file cut short and a scene file holding one object too few. Each
+# problem is one line naming its file, and the status says whether the tree is clean.
+set -euo pipefail
+check=${OXA_CHECK:?set OXA_CHECK to the oxa-check binary}
+data=${OXA_DATA:?set OXA_DATA to the generated data tree}
+OUT="${OXA_TEST_OUT:-/tmp/oxa-e2e}/test_oxa_check_tree"
+rm -rf "$OUT"
+mkdir -p "$OUT"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+expect_line() { # expect_line OUTPUT EXTENDED-REGEX
+    grep -qxE -- "$2" <<<"$1" || fail "no line matching: $2"$'\n'"in:"$'\n'"$1"
+}
+
+out=$("$check" --tree "$data") || fail "the generated tree gave status $?: $out"
+expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), no problems"
+[[ $(wc -l <<<"$out") -eq 1 ]] || fail "a clean tree printed more than its summary: $out"
+
+broken="$OUT/data"
+cp -r "$data" "$broken"
+rm "$broken/SCE/BMP_0/ziemia.srm"
+head -n 100 "$data/SCE/DATA/garden03.wkx" >"$broken/SCE/DATA/garden03.wkx"
+# Scene 5 draws 31 objects; its count line now says 30 and the last block is left over.
+sed '1s/.*/ 30\r/' "$data/SCE/DATA/garden05.wkx" >"$broken/SCE/DATA/garden05.wkx"
+
+status=0
+out=$("$check" --tree "$broken") || status=$?
+echo "$out"
+[[ $status -eq 1 ]] || fail "a broken tree gave status $status"
+expect_line "$out" "$broken/SCE/BMP_0/ziemia\.srm: missing, named by the slots of scenes 00 01 .*"
+expect_line "$out" "$broken/SCE/DATA/garden03\.wkx:[0-9]+: List index out of bounds \([0-9]+\)"
+expect_line "$out" "$broken/SCE/DATA/garden05\.wkx:1: 30 objects, but scene 05 draws 31"
+expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), [0-9]+ problems"
+
+status=0
+"$check" --tree "$OUT/nowhere" >/dev/null || status=$?
+[[ $status -eq 1 ]] || fail "a missing folder gave status $status"
+echo "PASS"
