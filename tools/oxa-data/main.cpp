@@ -10,10 +10,18 @@
 #include "data_tree.h"
 #include "png_dump.h"
 #include "preview.h"
+#include "stage_data.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// The gardens, then the levels' data derived from them.
+DataFiles buildEverything() {
+    DataFiles files = buildDataTree();
+    addStageData(files);
+    return files;
+}
 
 int usage() {
     std::fprintf(stderr,
@@ -37,11 +45,11 @@ void dumpTextures(const DataFiles& files, const fs::path& dir) {
 int main(int argc, char** argv) {
     try {
         if (argc == 2 && argv[1][0] != '-') {
-            writeDataTree(buildDataTree(), argv[1]);
+            writeDataTree(buildEverything(), argv[1]);
             return 0;
         }
         if (argc == 3 && std::string(argv[1]) == "--png-textures") {
-            dumpTextures(buildDataTree(), argv[2]);
+            dumpTextures(buildEverything(), argv[2]);
             return 0;
         }
         if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--preview") {
