@@ -214,7 +214,7 @@ Mesh fallenBranch(uint32_t seed, float length) {
         float side = i == 0 ? 1.0f : -1.0f;
         mesh.append(cylinder(r * 0.5f, r * 0.2f, length * 0.4f, 6, bands::logBark),
                     Mat4::translation({x, r, 0}) * Mat4::rotationY(side * 0.9f) *
-                        Mat4::rotationX(side * 1.1f));
+                        Mat4::rotationX(side * 1.35f));  // lying low: a branch, not a pick
     }
     return mesh;
 }

@@ -448,7 +448,12 @@ TexturePicture mountains() {
         float shade = tiledNoise(u * 40, v * 6, 40, 212);
         Colour c = mix(hex(0x9fb0e8), hex(0x6a7ac8), height / ridge);
         c = c * (0.9f + 0.15f * shade);
-        if (height > ridge - 0.08f && ridge > 0.5f) c = mix(c, hex(0xffffff), 0.9f);
+        // Snow caps only on the high peaks, deeper the higher the peak: a cap that started
+        // at a fixed height would end in sharp white columns.
+        float snow = 0.12f * smoothstep(0.45f, 0.72f, ridge);
+        if (snow > 0.002f) {
+            c = mix(c, hex(0xffffff), 0.9f * smoothstep(ridge - snow, ridge - snow * 0.6f, height));
+        }
         c.a = 1;
         return c;
     });
