@@ -32,6 +32,7 @@ void NectarSprites::freeModel() {
 }
 
 void NectarSprites::draw() {
+    if (!loadedFlags.sprites.model) return;
     for (const NectarSprite& sprite : sprites) {
         if (sprite.amount == 0) continue;
         glPushMatrix();

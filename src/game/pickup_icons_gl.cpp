@@ -32,6 +32,7 @@ void PickupIcons::freeModel() {
 }
 
 void PickupIcons::draw() {
+    if (!loadedFlags.icons.model) return;
     for (const PickupIcon& icon : icons) {
         const int type = static_cast<int>(icon.type);
         if (icon.active == 0 || type < 0 || type >= objectCount) continue;
