@@ -82,16 +82,22 @@ Mesh stalk(Vec3 from, Vec3 direction, float length, float radius, Band band) {
     return mesh;
 }
 
+Mesh cone(Vec3 base, Vec3 direction, float length, float radius) {
+    Mesh mesh;
+    mesh.append(cylinder(radius, 0, length, 8, blackBand), standing(base, direction));
+    return mesh;
+}
+
 // A wing: two rounded vanes (fore and hind) fanning out from the hinge along `out`, lying
 // in the plane of `out` and the hinge axis, tipped down about the axis so that the game's
-// beat (20 to 90 degrees) swings it from level to high above her back.
+// beat (20 to 90 degrees) swings it from a little below level to well above it.
 Mesh wing(Vec3 hingeAxis, Vec3 out) {
     Mesh mesh;
     Vec3 k = normalize(hingeAxis), o = normalize(out);
     struct Vane {
         float length, width, lean;  // lean: towards the back (+k side) in radians
     };
-    for (Vane vane : {Vane{0.13f, 0.045f, 0.15f}, Vane{0.09f, 0.032f, 0.7f}}) {
+    for (Vane vane : {Vane{0.15f, 0.052f, 0.15f}, Vane{0.105f, 0.037f, 0.7f}}) {
         Vec3 along = o * std::cos(vane.lean) + k * std::sin(vane.lean) * (k.z > 0 ? 1.0f : -1.0f);
         Vec3 across = normalize(k - along * dot(k, along));
         const int steps = 12;
@@ -114,8 +120,10 @@ Mesh wing(Vec3 hingeAxis, Vec3 out) {
             mesh.vertices.push_back(edge[1]);
         }
     }
-    Mat4 tip = axisRotation(k, 40 * degrees);
-    for (Vertex& v : mesh.vertices) v.position = tip.point(v.position);
+    // Each wing is also turned about its own length so that its face, not its edge, looks
+    // at the eye all through the beat.
+    Mat4 turn = axisRotation(k, 40 * degrees) * axisRotation(o, k.z > 0 ? pi / 4 : -pi / 4);
+    for (Vertex& v : mesh.vertices) v.position = turn.point(v.position);
     return mesh;
 }
 
@@ -131,18 +139,18 @@ Mesh bucket(Vec3 at) {
     Mesh mesh;
     Mat4 where = Mat4::translation(at);
     mesh.append(
-        lathe({{0.0f, 0.0f, 1}, {0.024f, 0.0f, 0.98f}, {0.03f, 0.045f, 0.02f}}, 14, pailBand),
+        lathe({{0.0f, 0.0f, 1}, {0.028f, 0.0f, 0.98f}, {0.035f, 0.05f, 0.02f}}, 14, pailBand),
         where);
-    Mesh honey = disc(0.028f, 14, honeyBand);
-    mesh.append(honey, where * Mat4::translation({0, 0.036f, 0}));
-    Mesh inside = lathe({{0.03f, 0.045f, 0}, {0.024f, 0.0f, 1}}, 14, honeyBand);
+    Mesh honey = disc(0.033f, 14, honeyBand);
+    mesh.append(honey, where * Mat4::translation({0, 0.04f, 0}));
+    Mesh inside = lathe({{0.035f, 0.05f, 0}, {0.028f, 0.0f, 1}}, 14, honeyBand);
     mesh.append(inside, where);
     // The handle: an arch of short bars over the rim.
     const int bars = 8;
     for (int i = 0; i < bars; ++i) {
         float a0 = pi * static_cast<float>(i) / bars, a1 = pi * static_cast<float>(i + 1) / bars;
-        Vec3 p0{0.031f * std::cos(a0), 0.045f + 0.035f * std::sin(a0), 0};
-        Vec3 p1{0.031f * std::cos(a1), 0.045f + 0.035f * std::sin(a1), 0};
+        Vec3 p0{0.036f * std::cos(a0), 0.05f + 0.04f * std::sin(a0), 0};
+        Vec3 p1{0.036f * std::cos(a1), 0.05f + 0.04f * std::sin(a1), 0};
         mesh.append(stalk(p0, p1 - p0, length(p1 - p0), 0.0025f, handleBand), where);
     }
     return mesh;
@@ -173,12 +181,12 @@ Image bodyTexture() {
             return hex(0xFFFFFF);
         }
         float w = (v - 0.625f) / 0.375f;
-        float veins = std::max(0.0f, 1 - std::fabs(std::sin(u * pi * 5)) * 12);
+        float veins = std::max(0.0f, 1 - std::fabs(std::sin(u * pi * 3 + w * 2)) * 14);
         float edge =
             smoothstep(0.85f, 1.0f, w) + smoothstep(0.15f, 0.0f, u) + smoothstep(0.85f, 1.0f, u);
         Colour c = mix(hex(0xDDF3FF), hex(0xFFFFFF), 0.3f * w);
         c = mix(c, hex(0x7AA0C0), 0.5f * veins);
-        c.a = std::min(0.85f, 0.38f + 0.3f * veins + 0.35f * std::min(edge, 1.0f));
+        c.a = std::min(0.85f, 0.26f + 0.3f * veins + 0.45f * std::min(edge, 1.0f));
         return c;
     });
     return image;
@@ -227,25 +235,25 @@ std::vector<SceneObject> buildBee() {
     // The parts in the screen frame, model units; the wings sit on the back of the thorax.
     const Vec3 shoulders = toScreen((leftHinge + rightHinge) * 0.5f);
     const Vec3 thorax = shoulders + Vec3{0, -0.031f, -0.027f};
-    const Vec3 head{0, 0.092f, -0.085f};
-    const Vec3 abdomen{0, -0.045f, -0.02f};
+    const Vec3 head = thorax + Vec3{0, 0.068f, -0.03f};
+    const Vec3 abdomen = thorax + Vec3{0, -0.09f, 0.035f};
     const Mat4 abdomenTilt = Mat4::rotationX(-25 * degrees);
     const Vec3 abdomenDown = abdomenTilt.direction({0, -1, 0});
 
     std::vector<SceneObject> bee(20);
     Mesh body;
-    body.append(ellipsoid({0.058f, 0.078f, 0.058f}, 18, 12, stripeBand),
+    body.append(ellipsoid({0.06f, 0.08f, 0.06f}, 18, 12, stripeBand),
                 Mat4::translation(abdomen) * abdomenTilt);
     bee[0] = part(body);
     bee[1] = part(sphere(thorax, 0.042f, fuzzBand));
-    bee[6] = part(sphere(head, 0.05f, {0, 1}), 0.62f);
-    bee[7] = part(stalk(abdomen + abdomenDown * 0.074f, abdomenDown, 0.026f, 0.011f, blackBand));
+    bee[6] = part(sphere(head, 0.056f, {0, 1}), 0.62f);
+    bee[7] = part(cone(abdomen + abdomenDown * 0.075f, abdomenDown, 0.028f, 0.013f));
     for (int side : {-1, 1}) {
         float sx = static_cast<float>(side);
-        Vec3 eyeAt = head + Vec3{0.034f * sx, 0.012f, -0.032f};
+        Vec3 eyeAt = head + Vec3{0.046f * sx, 0.004f, -0.016f};
         bee[side < 0 ? 5 : 17] =
-            part(sphere(eyeAt, 0.027f, eyeBand, {0.5f * sx, 0.1f, -0.86f}), 0.8f);
-        Vec3 root = head + Vec3{0.018f * sx, 0.044f, -0.01f};
+            part(sphere(eyeAt, 0.032f, eyeBand, {0.85f * sx, 0.05f, -0.5f}), 0.8f);
+        Vec3 root = head + Vec3{0.02f * sx, 0.05f, -0.005f};
         Vec3 antenna{0.35f * sx, 0.9f, -0.25f};
         bee[side < 0 ? 3 : 4] = part(stalk(root, antenna, 0.055f, 0.0035f, blackBand));
         bee[side < 0 ? 9 : 10] =
@@ -257,7 +265,7 @@ std::vector<SceneObject> buildBee() {
                 part(stalk(from, towards, k == 2 ? 0.06f : 0.045f, 0.004f, blackBand));
         }
     }
-    bee[18] = part(bucket({0.05f, -0.125f, -0.085f}), 0.6f);
+    bee[18] = part(bucket(thorax + Vec3{0.075f, -0.16f, -0.005f}), 0.6f);
     // Wings, made in the model frame at their hinges: out to each side and back over her.
     bee[2] = wingObject({1, 0, 1}, {-1, 0, 1});
     bee[8] = wingObject({1, 0, -1}, {1, 0, 1});

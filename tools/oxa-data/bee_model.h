@@ -15,7 +15,7 @@
 #include "wkx_writer.h"
 
 // The stage's bee scale (stage line 22) the model is made for.
-inline constexpr float beeScale = 0.5f;
+inline constexpr float beeScale = 0.34f;
 
 // The twenty objects of the model file, object i as the game draws it.
 std::vector<SceneObject> buildBee();
