@@ -1,13 +1,17 @@
 // oxa-data OUTDIR: writes the data tree OXA plays on, the same bytes on every run.
 // Debug options: --png-textures DIR saves every texture as PNG; --preview DIR renders a
-// few views of every garden scene.
+// few views of every garden scene; --preview-collectibles DIR draws the flowers, icons
+// and the panel.
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
 
+#include "collectibles.h"
+#include "collectibles_preview.h"
 #include "data_tree.h"
+#include "panel_art.h"
 #include "png_dump.h"
 #include "preview.h"
 #include "stage_data.h"
@@ -20,6 +24,8 @@ namespace {
 DataFiles buildEverything() {
     DataFiles files = buildDataTree();
     addStageData(files);
+    addCollectibles(files);
+    addPanel(files);
     return files;
 }
 
@@ -27,7 +33,8 @@ int usage() {
     std::fprintf(stderr,
                  "usage: oxa-data OUTDIR\n"
                  "       oxa-data --png-textures DIR\n"
-                 "       oxa-data --preview DIR [SCENE]\n");
+                 "       oxa-data --preview DIR [SCENE]\n"
+                 "       oxa-data --preview-collectibles DIR\n");
     return 2;
 }
 
@@ -54,6 +61,13 @@ int main(int argc, char** argv) {
         }
         if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--preview") {
             renderPreviews(buildDataTree(), argv[2], argc == 4 ? std::stoi(argv[3]) : -1);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--preview-collectibles") {
+            DataFiles files;
+            addCollectibles(files);
+            addPanel(files);
+            renderCollectiblePreviews(files, argv[2]);
             return 0;
         }
         return usage();
