@@ -184,7 +184,7 @@ Image plantKepa1() {
 Image plantGrass() {
     Image image(256, clear);
     Random random(31);
-    for (int k = 0; k < 70; ++k) {
+    for (int k = 0; k < 48; ++k) {
         float x = random.range(20, 236), lean = random.range(-0.5f, 0.5f);
         // Tallest in the middle: a tuft, not a hedge.
         float middle = 1 - std::pow((x - 128) / 118, 2.0f);
@@ -217,8 +217,8 @@ Image nectarGlow() {
         float ripple = 0.5f + 0.5f * std::sin(2 * pi * (v * 3 + r * 0.6f));
         float core = std::pow(clamp01(1 - r), 1.2f);
         float alpha = clamp01(core * (0.75f + 0.35f * ripple) + 0.25f * core * core);
-        Colour c = mix(hex(0xffa000), hex(0xfff59d), clamp01(core * 1.2f + ripple * 0.25f));
-        c = mix(c, hex(0xffffff), core * core * core);
+        Colour c = mix(hex(0xff8f00), hex(0xffe54c), clamp01(core * 1.3f + ripple * 0.2f));
+        c = mix(c, hex(0xfffde0), std::pow(core, 5.0f));
         c.a = alpha * smoothstep(1.0f, 0.8f, r);
         return c;
     });
@@ -227,7 +227,7 @@ Image nectarGlow() {
     for (int k = 0; k < 14; ++k) {
         float x = random.range(20, 108), y = random.range(0, 128);
         image.ellipse(x, y, 2.2f, 2.2f, {1, 1, 1, 0.95f}, 1);
-        image.ellipse(x, y, 5, 1.2f, {1, 1, 0.9f, 0.7f}, 1);
+        image.ellipse(x, y, 5, 1.2f, {1, 1, 0.8f, 0.7f}, 1);
         image.ellipse(x, y, 1.2f, 5, {1, 1, 0.9f, 0.7f}, 1);
     }
     return image;
