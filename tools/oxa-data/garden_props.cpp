@@ -81,13 +81,13 @@ Mesh exitDisc() {
     Mesh mesh = frontDisc(hiveEntrance + Vec3{0, 0, 0.012f}, 0.065f, bands::whole, 16);
     // A shining hoop round the door, wide enough to be seen from behind the hive too: the
     // open exit is the goal of the stage and must be hard to miss.
-    const float hoop = 0.31f, tube = 0.03f;
+    const float hoop = 0.35f, tube = 0.032f;
     std::vector<ProfilePoint> ring;
-    for (int i = 0; i <= 6; ++i) {
-        float a = 2 * pi * static_cast<float>(i) / 6;
-        ring.push_back({hoop + tube * std::cos(a), tube * std::sin(a), static_cast<float>(i) / 6});
+    for (int i = 0; i <= 4; ++i) {
+        float a = 2 * pi * static_cast<float>(i) / 4;
+        ring.push_back({hoop + tube * std::cos(a), tube * std::sin(a), static_cast<float>(i) / 4});
     }
-    mesh.append(lathe(ring, 18, bands::whole),
+    mesh.append(lathe(ring, 16, bands::whole),
                 Mat4::translation(hiveEntrance + Vec3{0, 0, 0.08f}) * Mat4::rotationX(pi / 2));
     return mesh;
 }

@@ -568,7 +568,7 @@ SceneObject GardenBuilder::far(const Group& g) {
             float offset = static_cast<float>(g.index) * 0.7f;
             uint32_t seed = recipe_.seed + static_cast<uint32_t>(g.index);
             object.mesh = ringWall(
-                radius, offset, offset + 2 * pi, 48, -3,
+                radius, offset, offset + 2 * pi, 32, -3,
                 [seed](float a) { return 11 + 5 * tiledNoise(a * 3, 0, 64, seed); }, 14, ringBand);
             object.material = Material::cutout;
             break;
