@@ -26,7 +26,7 @@ class FlowerField {
     // settings screen during a level) leaves the field intact.
     void build(int groups, const PlacementMap& map, RandomGenerator& random,
                std::span<NectarSprite> sprites);
-    void draw();
+    void draw();  // nothing while the model is not loaded
 
   private:
     tex_object_2D textures_[textureCount];  // kwiat1, kwiat2, kwiat3

@@ -20,7 +20,8 @@ class NectarSprites {
     void freeModel();
 
     // Each sprite with nectar left, standing 0.3 above its flower with its glow shifted
-    // by its flash; in world space (the caller applies the camera).
+    // by its flash; in world space (the caller applies the camera). Nothing while the model
+    // is not loaded.
     void draw();
 
     // The 30 ms tick; returns the water's pulse.

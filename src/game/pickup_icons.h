@@ -21,7 +21,8 @@ class PickupIcons {
     void loadModel();
     void freeModel();
 
-    // Every active icon, bobbing and spinning, half size; in world space.
+    // Every active icon, bobbing and spinning, half size; in world space. Nothing while the
+    // model is not loaded.
     void draw();
 
     void tick() { iconTick(icons, motion); }

@@ -20,7 +20,7 @@ class Plants {
     // texture is bound when drawn, so reloading the textures leaves them intact.
     void build(const std::array<int, plantKinds>& counts, const PlacementMap& map,
                RandomGenerator& random);
-    void draw();
+    void draw();  // nothing while the model is not loaded
 
   private:
     tex_object_2D& kindTexture(int kind);
