@@ -5,6 +5,7 @@
 #include "core/game_state.h"
 #include "core/level_start.h"
 #include "game/bee_model.h"
+#include "game/collectibles.h"
 #include "game/collision_mesh.h"
 #include "game/kamera.h"
 #include "platform/input.h"
@@ -15,7 +16,10 @@ class GameFlightWorld : public glh::FlightWorld {
   public:
     bool spinRunning() override { return glh::gl_oxa_model.animation.spinDirection != 0; }
     void startSpin(int direction) override { glh::gl_oxa_model.animation.startSpin(direction); }
-    void nectarTest(glh::FlightCamera&) override {}
+    void nectarTest(glh::FlightCamera& bee) override {
+        // The drain's buzz joins here with the sound system.
+        ::nectarTest(bee, glh::reset.meanFrameSeconds);
+    }
     void collisionTest(glh::FlightCamera& bee) override {
         for (const CollisionHit& hit : collisionHits(clip_plan, {bee.x, bee.y, bee.z})) {
             if (hit.group == CollisionMesh::entranceGroup) {
@@ -36,8 +40,8 @@ class GameFlightWorld : public glh::FlightWorld {
         bee.velocityY = normal.y * 0.002f;
         bee.velocityZ = normal.z * 0.002f;
         if (speedBefore > bee.maxSpeed * 0.333f) {
-            // A hard bump: the bounce sound, and one load of nectar spills (both join with
-            // the sound system and the bucket).
+            // A hard bump spills a load (the bounce sound joins with the sound system).
+            spillNectarLoad();
         }
     }
 };

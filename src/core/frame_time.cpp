@@ -14,7 +14,9 @@ void FrameTiming::updateFrameTime() {
     index_ = index_ == 9 ? 0 : index_ + 1;
 }
 
-void FrameTiming::restart() { lastTick = platform::timeGetTime(); }
+void FrameTiming::restart() {
+    lastTick = platform::timeGetTime();
+}
 
 void FrameTiming::readCursor() {
     auto cursor = platform::input().cursor();

@@ -11,7 +11,13 @@
 #include "core/main_loop.h"
 #include "core/projection.h"
 #include "game/bee_model.h"
+#include "game/collectibles.h"
+#include "game/flower_field.h"
 #include "game/kamera.h"
+#include "game/kontrol.h"
+#include "game/nectar_sprites.h"
+#include "game/pickup_icons.h"
+#include "game/plants.h"
 #include "game/stage_settings.h"
 #include "scenes/garden_scene.h"
 
@@ -53,10 +59,20 @@ void drawWorld() {
     glPushMatrix();
     drawScenes();
     glPopMatrix();
+    glh::gl_rosli.draw();
+    // Butterflies, dragonflies and fish are drawn here as they join the game.
+    glh::ikony_tx.draw();
+    glh::gl_kwiata.draw();
+    glPopMatrix();
+
+    glPushMatrix();
+    glh::kamera.cameraList.callList();
+    glh::spritte_tx.draw();
     glPopMatrix();
 
     glPushMatrix();
     glColor3f(1, 1, 1);
+    drawPanel();
     glPopMatrix();
 
     // The bee hangs in front of the camera, drawn last.
@@ -68,13 +84,51 @@ void drawWorld() {
 
 void freeStageAssets() {
     freeAllScenes();
+    // Butterflies are freed here as they join the game.
     glh::gl_oxa_model.freeTextures();
     glh::gl_oxa_model.freeModel();
+    glh::gl_kwiata.freeTextures();
+    glh::gl_kwiata.freeModel();
+    glh::gl_rosli.freeTextures();
+    glh::gl_rosli.freeModel();
+    glh::spritte_tx.freeTextures();
+    glh::spritte_tx.freeModel();
+    glh::kontrol.freeTextures();
+    glh::kontrol.freeLayout();
 }
 
 void freeEverything() {
     for (int i = 0; i < sceneCount; ++i) allGardenScenes()[i]->freeTextures();
     glh::gl_oxa_model.freeTextures();
+    glh::gl_kwiata.freeTextures();
+    glh::gl_rosli.freeTextures();
+    glh::spritte_tx.freeTextures();
+    glh::kontrol.freeTextures();
     for (int i = 0; i < sceneCount; ++i) allGardenScenes()[i]->freeModel();
     glh::gl_oxa_model.freeModel();
+    glh::gl_kwiata.freeModel();
+    glh::gl_rosli.freeModel();
+    glh::spritte_tx.freeModel();
+    glh::kontrol.freeLayout();
+}
+
+void reloadAllTextures() {
+    const int previousScreen = medium.screen;
+    // The loading picture is shown meanwhile once it exists.
+    medium.screen = ScreenLoading;
+    drawOneFrame();
+    reloadSceneTextures();
+    auto reload = [](bool loaded, auto& group) {
+        if (!loaded) return;
+        group.freeTextures();
+        group.loadTextures(medium.textureFilterMode);
+    };
+    reload(loadedFlags.sprites.textures, glh::spritte_tx);
+    // Butterflies reload here as they join the game.
+    reload(loadedFlags.plants.textures, glh::gl_rosli);
+    reload(loadedFlags.flowers.textures, glh::gl_kwiata);
+    reload(loadedFlags.bee.textures, glh::gl_oxa_model);
+    // The menus reload here as they join the game.
+    medium.screen = previousScreen;
+    drawOneFrame();
 }

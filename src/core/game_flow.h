@@ -19,3 +19,6 @@ void drawWorld();
 void freeStageAssets();
 // Frees the textures, then the display lists, of everything loaded.
 void freeEverything();
+
+// Loads again every loaded texture with the current filter mode (the settings screen).
+void reloadAllTextures();

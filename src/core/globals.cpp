@@ -10,15 +10,21 @@
 #include "core/projection.h"
 #include "game/bee_model.h"
 #include "game/collision_mesh.h"
+#include "game/flower_field.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
+#include "game/nectar_sprites.h"
 #include "game/pickup_icons.h"
+#include "game/plants.h"
 #include "game/progress_file.h"
+#include "game/random.h"
 #include "game/stage_settings.h"
 #include "menus/menu_pointer.h"
 #include "scenes/garden_scene.h"
 
-// Lifetime: the whole process.
+// Lifetime: the whole process. The game's one random generator comes first: its first
+// value is drawn and discarded before anything else runs.
+RandomGenerator gameRandom;
 InteractorList interactorList;
 Medium medium;
 namespace glh {
@@ -33,7 +39,10 @@ StageSettings model;
 CollisionMesh clip_plan;
 namespace glh {
 FlightCamera kamera;
+NectarSprites spritte_tx;
 PickupIcons ikony_tx;
+Plants gl_rosli;
+FlowerField gl_kwiata;
 BeeModel gl_oxa_model;
 Panel kontrol;
 }  // namespace glh

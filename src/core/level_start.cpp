@@ -9,6 +9,7 @@
 #include "core/main_loop.h"
 #include "core/top_level.h"
 #include "game/bee_model.h"
+#include "game/collectibles.h"
 #include "game/collision_mesh.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
@@ -72,13 +73,13 @@ void startLevel(const std::string& levelId) {
     clip_plan = readCollisionMesh(readRequired(meshName), displayName(meshName));
 
     startStageClock(glh::kontrol.clock, model);
-    // Nectar sprites, flowers, plants, butterflies, dragonflies and fish are created here
-    // as they join the game.
+    createNectarSprites();
+    buildFlowerField();
+    buildPlants();
+    // Butterflies, dragonflies and fish are created here as they join the game.
     placeBee();
-    // The panel loads here; it also empties the bucket and starts the tally.
-    glh::kontrol.clock.collected = 0;
-    glh::kontrol.clock.gameState = stageRunning;
-    // The pickup icons are laid out here.
+    loadPanel();
+    layOutPickupIcons();
 
     startFlight();
     medium.screen = ScreenPlaying;

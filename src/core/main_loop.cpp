@@ -11,6 +11,8 @@
 #include "core/level_start.h"
 #include "core/screens.h"
 #include "core/top_level.h"
+#include "game/bee_model.h"
+#include "game/collectibles.h"
 #include "game/kamera.h"
 #include "game/pickup_icons.h"
 #include "game/stage_settings.h"
@@ -73,6 +75,8 @@ void idle() {
         platform::confinePointer(playing);
         if (playing) {
             glh::reset.readCursor();
+            // The delivery and pick-up sounds join here with the sound system.
+            deliverAndPickUp();
             glh::kamera.clampHeight();
         }
         platform::postRedisplay();
@@ -100,12 +104,15 @@ void housekeepingTick(int) {
 
 void iconSpinTick(int) {
     rearm(50, iconSpinTick);
+    guarded(iconTimerTick);
 }
 void gameClockTick(int) {
     rearm(1000, gameClockTick);
+    guarded(stageClockTimer);
 }
 void spriteTick(int) {
     rearm(30, spriteTick);
+    guarded(spriteTimerTick);
 }
 void dragonflyTick(int) {
     rearm(50, dragonflyTick);
@@ -115,6 +122,7 @@ void butterflyTick(int) {
 }
 void beeAnimationTick(int) {
     rearm(20, beeAnimationTick);
+    glh::gl_oxa_model.animation.tick(glh::kamera.heading, glh::kamera.x, glh::kamera.z);
 }
 
 void startTimers() {
