@@ -65,6 +65,10 @@ void fly() {
 
 }  // namespace
 
+void collideWithStage(glh::FlightCamera& bee) {
+    world.collisionTest(bee);
+}
+
 void updateFlight() {
     fly();
     glh::kamera.compileCamera(glh::kamera.followingView());
