@@ -1,4 +1,6 @@
 // oxa-data OUTDIR: writes the data tree OXA plays on, the same bytes on every run.
+// With --keep-progress the progress files already in OUTDIR stay as they are: the build
+// regenerates the tree the player plays on, and what the player earned is never lost.
 // Debug options: --png-textures DIR saves every texture as PNG; --preview DIR renders a
 // few views of every garden scene; --preview-collectibles DIR draws the flowers, icons
 // and the panel.
@@ -31,7 +33,7 @@ DataFiles buildEverything() {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: oxa-data OUTDIR\n"
+                 "usage: oxa-data [--keep-progress] OUTDIR\n"
                  "       oxa-data --png-textures DIR\n"
                  "       oxa-data --preview DIR [SCENE]\n"
                  "       oxa-data --preview-collectibles DIR\n");
@@ -53,6 +55,17 @@ int main(int argc, char** argv) {
     try {
         if (argc == 2 && argv[1][0] != '-') {
             writeDataTree(buildEverything(), argv[1]);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--keep-progress") {
+            DataFiles files = buildEverything();
+            for (int difficulty = 1; difficulty <= 3; ++difficulty) {
+                const std::string name = "STA\\eloper" + std::to_string(difficulty) + ".mtt";
+                if (fs::exists(fs::path(argv[2]) / "STA" /
+                               ("eloper" + std::to_string(difficulty) + ".mtt")))
+                    files.erase(name);
+            }
+            writeDataTree(files, argv[2]);
             return 0;
         }
         if (argc == 3 && std::string(argv[1]) == "--png-textures") {
