@@ -1,5 +1,7 @@
 #include "core/flight_update.h"
 
+#include <vector>
+
 #include "core/display_record.h"
 #include "core/frame_time.h"
 #include "core/game_state.h"
@@ -21,7 +23,9 @@ class GameFlightWorld : public glh::FlightWorld {
         ::nectarTest(bee, glh::reset.meanFrameSeconds);
     }
     void collisionTest(glh::FlightCamera& bee) override {
-        for (const CollisionHit& hit : collisionHits(clip_plan, {bee.x, bee.y, bee.z})) {
+        hits_.reserve(CollisionMesh::maxGroups);
+        collisionHits(clip_plan, {bee.x, bee.y, bee.z}, hits_);
+        for (const CollisionHit& hit : hits_) {
             if (hit.group == CollisionMesh::entranceGroup) {
                 // The hive's door: no bounce; the stage is won once the exit is open.
                 tryCompleteStage();
@@ -33,6 +37,8 @@ class GameFlightWorld : public glh::FlightWorld {
     }
 
   private:
+    std::vector<CollisionHit> hits_;
+
     static void bounce(glh::FlightCamera& bee, const geometry::Vec3& normal) {
         const float speedBefore = bee.speed;
         bee.speed = 0;

@@ -127,7 +127,14 @@ std::string collisionMeshName(std::string_view levelId) {
 
 std::vector<CollisionHit> collisionHits(const CollisionMesh& mesh, const geometry::Vec3& position) {
     std::vector<CollisionHit> hits;
-    if (!mesh.loaded) return hits;
+    collisionHits(mesh, position, hits);
+    return hits;
+}
+
+void collisionHits(const CollisionMesh& mesh, const geometry::Vec3& position,
+                   std::vector<CollisionHit>& hits) {
+    hits.clear();
+    if (!mesh.loaded) return;
     for (size_t g = 0; g < mesh.groups.size(); ++g) {
         const CollisionGroup& group = mesh.groups[g];
         if (!group.box.contains(position)) continue;
@@ -139,5 +146,4 @@ std::vector<CollisionHit> collisionHits(const CollisionMesh& mesh, const geometr
             break;
         }
     }
-    return hits;
 }

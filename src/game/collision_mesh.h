@@ -72,5 +72,9 @@ struct CollisionHit {
 // on the entrance group tries to complete the stage, any other hit bounces the bee, each
 // bounce starting from the velocity the previous one left.
 std::vector<CollisionHit> collisionHits(const CollisionMesh& mesh, const geometry::Vec3& position);
+// The same into a list the caller keeps, so the frame loop allocates nothing once the list
+// has room for every group.
+void collisionHits(const CollisionMesh& mesh, const geometry::Vec3& position,
+                   std::vector<CollisionHit>& hits);
 
 extern CollisionMesh clip_plan;

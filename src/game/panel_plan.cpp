@@ -8,7 +8,7 @@ constexpr float remainingLoadsX = 68.98f, remainingLoadsY = 17.14f;
 constexpr float clockX = 2.13f, clockY = 52.64f;
 
 // The glyph lists hold single digits; anything else is not drawn.
-void addDigit(std::vector<PanelGlyph>& glyphs, int digit, float x, float y) {
+void addDigit(GlyphRow& glyphs, int digit, float x, float y) {
     if (digit >= 0 && digit <= 9) glyphs.push_back({digit, x, y});
 }
 

@@ -4,7 +4,6 @@
 // 80 × 60 space, origin at the bottom left.
 
 #include <array>
-#include <vector>
 
 #include "game/nectar.h"
 #include "game/stage_clock.h"
@@ -33,11 +32,29 @@ struct BarQuad {
     float texBottom = 0.2285f, texTop = 0.2285f;
 };
 
+// The panel's glyphs of one frame: at most two for the loads and five for the clock. A
+// fixed row, so drawing the panel allocates nothing.
+class GlyphRow {
+  public:
+    static constexpr int capacity = 7;
+    void push_back(const PanelGlyph& glyph) {
+        if (count_ < capacity) items_[count_++] = glyph;
+    }
+    const PanelGlyph& operator[](int index) const { return items_[index]; }
+    const PanelGlyph* begin() const { return items_.data(); }
+    const PanelGlyph* end() const { return items_.data() + count_; }
+    int size() const { return count_; }
+
+  private:
+    std::array<PanelGlyph, capacity> items_{};
+    int count_ = 0;
+};
+
 struct PanelPlan {
     BarQuad bar;
     std::array<bool, NectarBucket::slotCount> bucketLamps{};  // lit = full slot
     std::array<bool, 3> speedLamps{};  // lit above a third, two thirds, all of the top speed
-    std::vector<PanelGlyph> glyphs;    // remaining loads, then the clock
+    GlyphRow glyphs;                   // remaining loads, then the clock
 };
 
 PanelPlan planPanel(const NectarBucket& bucket, const StageClock& clock, float speed,
