@@ -7,6 +7,7 @@
 #include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/main_loop.h"
+#include "core/stage_report.h"
 #include "core/top_level.h"
 #include "game/bee_model.h"
 #include "game/collectibles.h"
@@ -112,9 +113,11 @@ void applyStageEnd(const StageEnd& end, bool won) {
     glh::kontrol.nextLevel = end.nextLevel;
     medium.currentLevel = end.currentLevel;
     if (end.bestScoreRow) opera.editedRow = *end.bestScoreRow;
-    if (!reporting) return;
     int unlocked = 0;
     for (int flag : tabwyn.unlocked) unlocked += flag == 1;
+    notifyStageEnd({level, medium.difficulty, won, collected, secondsLeft, end.score.nectarPoints,
+                    end.score.timeBonus, opera.total, unlocked});
+    if (!reporting) return;
     std::printf("level %02d difficulty %d: %s, nectar %d, time %d, total %d, unlocked %d\n", level,
                 medium.difficulty, won ? "won" : "time up", collected, secondsLeft, opera.total,
                 unlocked);

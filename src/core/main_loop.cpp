@@ -9,6 +9,7 @@
 #include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/level_start.h"
+#include "core/play_run.h"
 #include "core/screens.h"
 #include "core/top_level.h"
 #include "game/bee_model.h"
@@ -28,6 +29,7 @@ long frameNumber = 0;
 void (*frameDrawer)() = playFrame;
 std::string screenshotPath;
 long screenshotFrame = 0;
+bool idleWorkDue = false;  // a frame was drawn and the idle work has not run since
 
 void rearm(unsigned periodMs, platform::TimerFunc self) {
     platform::scheduler().arm(periodMs, self, static_cast<int>(periodMs));
@@ -43,10 +45,25 @@ void takeRequestedScreenshot() {
     quitGame(0);
 }
 
+// The idle callback's part of play: the pointer, the hive delivery, the icon pick-up and
+// the height limits.
+void idlePlayWork() {
+    idleWorkDue = false;
+    if (medium.screen != ScreenPlaying) return;
+    glh::reset.readCursor();
+    // The delivery and pick-up sounds join here with the sound system.
+    deliverAndPickUp();
+    glh::kamera.clampHeight();
+}
+
 }  // namespace
 
 void display() {
     guarded([] {
+        // In fixed-step mode the idle work runs exactly once between two frames, however
+        // often (or seldom) the window system calls idle.
+        if (platform::scheduler().fixed() && idleWorkDue) idlePlayWork();
+        beginFrame();
         platform::scheduler().advanceFrame();
         ++frameNumber;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -64,6 +81,7 @@ void display() {
         }
         takeRequestedScreenshot();
         glutSwapBuffers();
+        idleWorkDue = true;
     });
 }
 
@@ -71,14 +89,8 @@ void idle() {
     guarded([] {
         if (platform::quitSignal()) quitGame(0);
         medium.frameCounter += 1;
-        const bool playing = medium.screen == ScreenPlaying;
-        platform::confinePointer(playing);
-        if (playing) {
-            glh::reset.readCursor();
-            // The delivery and pick-up sounds join here with the sound system.
-            deliverAndPickUp();
-            glh::kamera.clampHeight();
-        }
+        platform::confinePointer(medium.screen == ScreenPlaying);
+        if (!platform::scheduler().fixed() || idleWorkDue) idlePlayWork();
         platform::postRedisplay();
     });
 }

@@ -17,6 +17,16 @@ const char* const usageText =
     "                       when it ends a line on stdout tells how it went\n"
     "  --difficulty D       the difficulty (1 to 3) for --level (default 1)\n"
     "  --once               with --level: exit when the level ends\n"
+    "  --levels A-B         with --autopilot: play levels A to B one after another\n"
+    "  --autopilot          the autopilot plays (with --level or --levels)\n"
+    "  --record FILE        write every frame's input to FILE (fixed-step mode;\n"
+    "                       16 ms a frame unless --fixed-step says otherwise)\n"
+    "  --replay FILE        play FILE's input again, in its step, level and difficulty\n"
+    "  --dump FILE          append one line to FILE at every stage end\n"
+    "  --bench              with --level: an autopilot run that prints frames per second,\n"
+    "                       frame times and the level's start time\n"
+    "  --bench-frames N     frames of play --bench measures (default 1000)\n"
+    "  --window-size WxH    a window of that size (implies --windowed)\n"
     "  --view-scene NN      show garden scene NN with a camera orbiting the hive\n"
     "                       (drag to turn, wheel or arrows to zoom, Escape to quit)\n"
     "  --exit-open          with --view-scene: show the hive's exit open\n"
@@ -101,6 +111,50 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
             options.difficulty = static_cast<int>(number);
         } else if (arg == "--once") {
             options.once = true;
+        } else if (arg == "--levels") {
+            auto range = value("a range of levels");
+            if (!range) return OptionsResult::Error;
+            const size_t dash = range->find('-');
+            long last = 0;
+            if (dash == std::string::npos || !parseCount(range->substr(0, dash), 1, 10, number) ||
+                !parseCount(range->substr(dash + 1), number, 10, last)) {
+                error = "--levels takes a range of levels like 1-10, not '" + *range + "'";
+                return OptionsResult::Error;
+            }
+            options.level = static_cast<int>(number);
+            options.lastLevel = static_cast<int>(last);
+        } else if (arg == "--autopilot") {
+            options.autopilot = true;
+        } else if (arg == "--record" || arg == "--replay" || arg == "--dump") {
+            auto file = value("a file name");
+            if (!file) return OptionsResult::Error;
+            (arg == "--record"   ? options.record
+             : arg == "--replay" ? options.replay
+                                 : options.dump) = *file;
+        } else if (arg == "--bench") {
+            options.bench = true;
+            options.autopilot = true;
+        } else if (arg == "--bench-frames") {
+            auto count = value("a number of frames");
+            if (!count) return OptionsResult::Error;
+            if (!parseCount(*count, 1, 10000000, number)) {
+                error = "--bench-frames takes a number of frames, not '" + *count + "'";
+                return OptionsResult::Error;
+            }
+            options.benchFrames = static_cast<int>(number);
+        } else if (arg == "--window-size") {
+            auto size = value("a size like 800x600");
+            if (!size) return OptionsResult::Error;
+            const size_t x = size->find('x');
+            long height = 0;
+            if (x == std::string::npos || !parseCount(size->substr(0, x), 64, 16384, number) ||
+                !parseCount(size->substr(x + 1), 64, 16384, height)) {
+                error = "--window-size takes a size like 800x600, not '" + *size + "'";
+                return OptionsResult::Error;
+            }
+            options.windowWidth = static_cast<int>(number);
+            options.windowHeight = static_cast<int>(height);
+            options.windowed = true;
         } else {
             error = "unknown option '" + arg + "'";
             return OptionsResult::Error;
@@ -114,6 +168,27 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
         error = "--exit-open goes with --view-scene";
         return OptionsResult::Error;
     }
+    if (!options.replay.empty() &&
+        (options.level || options.autopilot || !options.record.empty())) {
+        error =
+            "--replay takes its level from the file and goes with no --level, --autopilot "
+            "or --record";
+        return OptionsResult::Error;
+    }
+    if (options.autopilot && !options.level) {
+        error = "--autopilot and --bench need --level or --levels";
+        return OptionsResult::Error;
+    }
+    if (options.lastLevel && !options.autopilot) {
+        error = "--levels goes with --autopilot";
+        return OptionsResult::Error;
+    }
+    if ((!options.record.empty() || options.bench) && options.viewScene >= 0) {
+        error = "--record and --bench do not go with --view-scene";
+        return OptionsResult::Error;
+    }
+    // A recording and a benchmark run the same on every machine: fixed-step mode.
+    if ((!options.record.empty() || options.bench) && !options.fixedStep) options.fixedStep = 16;
     if (options.frames && options.screenshot.empty()) {
         error = "--frames goes with --screenshot";
         return OptionsResult::Error;

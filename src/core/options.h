@@ -16,6 +16,15 @@ struct Options {
     int level = 0;           // --level N: straight into level N (1 to 10)
     int difficulty = 1;      // --difficulty D (1 to 3), with --level
     bool once = false;       // --once: exit when that level ends
+    int lastLevel = 0;       // --levels A-B: the run goes on to level B (0: just --level)
+    bool autopilot = false;  // --autopilot: the autopilot plays
+    std::string record;      // --record FILE: the per-frame input goes there
+    std::string replay;      // --replay FILE: the input comes from there
+    std::string dump;        // --dump FILE: one line per stage end is appended there
+    bool bench = false;      // --bench: an autopilot run that prints frame times
+    int benchFrames = 1000;  // --bench-frames N
+    int windowWidth = 0;     // --window-size WxH (implies --windowed)
+    int windowHeight = 0;
 };
 
 enum class OptionsResult { Run, Help, Version, Error };

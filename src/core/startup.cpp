@@ -5,12 +5,14 @@
 #include <cstdio>
 
 #include "assets/data_error.h"
+#include "core/bench.h"
 #include "core/display_record.h"
 #include "core/game_state.h"
 #include "core/input_handlers.h"
 #include "core/interactors.h"
 #include "core/level_start.h"
 #include "core/main_loop.h"
+#include "core/play_run.h"
 #include "core/scene_viewer.h"
 #include "core/top_level.h"
 #include "game/progress_file.h"
@@ -33,6 +35,7 @@ void startLevelDirectly(const Options& options) {
     // Scene meshes leave texturing as they find it; the menus normally switch it on.
     glEnable(GL_TEXTURE_2D);
     medium.currentLevel = options.level;
+    noteLevelStartCall();
     startLevel(twoDigitLevelId(options.level));
     opera.total = 0;
 }
@@ -56,7 +59,8 @@ void registerGameCallbacks() {
 
 }  // namespace
 
-void runGame(const Options& options, int argc, char** argv) {
+void runGame(const Options& requested, int argc, char** argv) {
+    const Options options = prepareRun(requested);
     windowedMode = options.windowed;
     if (options.fixedStep) platform::scheduler().setFixedStep(options.fixedStep);
     if (!options.screenshot.empty())
@@ -78,6 +82,10 @@ void runGame(const Options& options, int argc, char** argv) {
     platform::useGlutTimers();
 
     ekran.readScreenModeFile();
+    if (options.windowWidth) {
+        ekran.width = options.windowWidth;
+        ekran.height = options.windowHeight;
+    }
     medium.window = platform::windowId();
     // The start-up movie plays here.
     ekran.takeScreen();
@@ -97,6 +105,7 @@ void runGame(const Options& options, int argc, char** argv) {
     callbackInteractor.keyboardFunc = gameKeyboard;
     addInteractor(&callbackInteractor, true);
     registerGameCallbacks();
+    setUpRun(options);
 
     if (options.viewScene >= 0) startSceneViewer(options.viewScene, options.exitOpen);
     if (options.level) startLevelDirectly(options);

@@ -1,0 +1,56 @@
+#include "core/autopilot.h"
+
+#include "core/display_record.h"
+#include "core/game_state.h"
+#include "game/autopilot_rules.h"
+#include "game/kamera.h"
+#include "game/kontrol.h"
+#include "game/nectar_sprites.h"
+#include "game/pickup_icons.h"
+#include "platform/clock.h"
+
+namespace {
+
+// Lifetime: the whole process; reset at every level start.
+Autopilot pilot;
+
+AutopilotView currentView() {
+    const auto& bee = glh::kamera;
+    const auto& clock = glh::kontrol.clock;
+    AutopilotView view;
+    view.x = bee.x;
+    view.y = bee.y;
+    view.z = bee.z;
+    view.heading = bee.heading;
+    view.speed = bee.speed;
+    view.maxSpeed = bee.maxSpeed;
+    view.turnRate = bee.turnRate;
+    view.sprites = glh::spritte_tx.sprites;
+    view.icons = glh::ikony_tx.icons;
+    view.loadCount = glh::kontrol.bucket.loadCount;
+    view.collected = clock.collected;
+    view.target = clock.target;
+    view.nectarPerLoad = clock.nectarPerLoad > 0 ? clock.nectarPerLoad : 1;
+    view.secondsLeft = clock.secondsLeft();
+    view.exitOpen = opera.exitOpen == 1;
+    view.centreX = ekran.centreX;
+    view.centreY = ekran.centreY;
+    view.seconds = static_cast<float>(platform::timeGetTime()) * 0.001f;
+    return view;
+}
+
+}  // namespace
+
+void resetAutopilot() {
+    pilot.reset();
+}
+
+FrameInput autopilotControls() {
+    AutopilotControls controls = pilot.decide(currentView());
+    FrameInput frame;
+    frame.cursorX = controls.cursorX;
+    frame.cursorY = controls.cursorY;
+    frame.up = controls.up;
+    frame.down = controls.down;
+    return frame;
+}

@@ -1,0 +1,204 @@
+#include "game/autopilot_rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float pi = 3.14159265f;
+// The pointer never goes further out than this share of the half screen: a sharper turn
+// would set the bee spinning, which looks wild and changes nothing.
+constexpr float maxTurnDeflection = 0.78f;
+// How quickly a heading error is turned away, in seconds.
+constexpr float turnTimeConstant = 0.12f;
+// Where the bee lines up before flying into the hive's door, and how far she climbs and
+// swerves after bumping into something.
+constexpr float doorLineUpZ = 1.0f;
+constexpr float evadeSeconds = 1.2f;
+constexpr float backOffSeconds = 0.4f;
+// The hive post catches the bee within 0.2 of the hive's axis; spots closer than this are
+// drained from a little further out.
+constexpr float hiveClearance = 0.45f;
+// Icons worth this much of a detour are picked up on the way.
+constexpr float iconDetour = 2.5f;
+
+float wrapAngle(float a) {
+    while (a > pi) a -= 2 * pi;
+    while (a < -pi) a += 2 * pi;
+    return a;
+}
+
+float distance(float ax, float az, float bx, float bz) {
+    return std::hypot(ax - bx, az - bz);
+}
+
+// Far from the goal the bee cruises high over the low bushes and stones; she comes down
+// over the last stretch.
+float approachHeight(float distanceLeft, float nearHeight) {
+    constexpr float nearDistance = 1.2f, farDistance = 3.0f;
+    if (distanceLeft <= nearDistance) return nearHeight;
+    if (distanceLeft >= farDistance) return Autopilot::cruiseHeight;
+    float share = (distanceLeft - nearDistance) / (farDistance - nearDistance);
+    return nearHeight + (Autopilot::cruiseHeight - nearHeight) * share;
+}
+
+// The pointer's offset from the centre in whole pixels, never exactly 0 where a movement
+// is asked for (a centred pointer keeps the previous climb going).
+int pixelOffset(float share, float half) {
+    int offset = static_cast<int>(std::lround(share * half));
+    if (offset == 0) offset = share < 0 ? -1 : 1;
+    return offset;
+}
+
+}  // namespace
+
+void Autopilot::reset() {
+    *this = Autopilot();
+}
+
+bool Autopilot::shouldGoHome(const AutopilotView& view) const {
+    if (view.loadCount <= 0) return false;
+    if (view.loadCount >= NectarBucket::slotCount) return true;
+    if (view.collected + view.loadCount * view.nectarPerLoad >= view.target) return true;
+    bool nectarLeft = std::any_of(view.sprites.begin(), view.sprites.end(),
+                                  [](const NectarSprite& s) { return s.amount > 0; });
+    if (!nectarLeft) return true;
+    float homeSeconds = distance(view.x, view.z, 0, 0) / std::max(view.maxSpeed, 0.1f);
+    return static_cast<float>(view.secondsLeft) < homeSeconds + 15;
+}
+
+Autopilot::Target Autopilot::chooseTarget(const AutopilotView& view) {
+    if (view.exitOpen || view.collected >= view.target) {
+        goal_ = AutopilotGoal::Exit;
+        // In front of the door and facing it: straight in; otherwise line up first.
+        bool inFront = view.z > 0.25f && std::fabs(view.x) < 0.15f + 0.5f * (view.z - 0.25f);
+        if (view.exitOpen && inFront) return {0, -0.5f, doorHeight};
+        float d = distance(view.x, view.z, 0, doorLineUpZ);
+        return {0, doorLineUpZ, approachHeight(d + 1, doorHeight)};
+    }
+    Target main;
+    if (shouldGoHome(view)) {
+        goal_ = AutopilotGoal::Deliver;
+        main = {0, 0, 0};
+        main.height = approachHeight(distance(view.x, view.z, 0, 0), deliveryHeight);
+    } else {
+        goal_ = AutopilotGoal::Nectar;
+        const NectarSprite* best = nullptr;
+        float bestDistance = 1e9f;
+        for (const NectarSprite& s : view.sprites) {
+            if (s.amount <= 0 || givenUp(s.x, s.z)) continue;
+            float d = distance(view.x, view.z, s.x, s.z);
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = &s;
+            }
+        }
+        if (!best) return {0, 0, deliveryHeight};
+        main = {best->x, best->z, approachHeight(bestDistance, drainHeight), best->x, best->z};
+        // Right beside the hive the post would put the bee back at the door: drain such a
+        // spot from its far side.
+        float fromHive = distance(best->x, best->z, 0, 0);
+        if (fromHive < hiveClearance) {
+            float scale = fromHive > 0.01f ? hiveClearance / fromHive : 0;
+            main.x = fromHive > 0.01f ? best->x * scale : 0;
+            main.z = fromHive > 0.01f ? best->z * scale : hiveClearance;
+        }
+    }
+    // A clock or speed icon close to the way is worth the detour.
+    float direct = distance(view.x, view.z, main.x, main.z);
+    for (const PickupIcon& icon : view.icons) {
+        if (icon.active != 1 || static_cast<int>(icon.type) == flowerMarker ||
+            givenUp(icon.x, icon.z))
+            continue;
+        float via =
+            distance(view.x, view.z, icon.x, icon.z) + distance(icon.x, icon.z, main.x, main.z);
+        if (via - direct < iconDetour) {
+            goal_ = AutopilotGoal::Icon;
+            return {icon.x, icon.z, main.height, icon.x, icon.z};
+        }
+    }
+    return main;
+}
+
+void Autopilot::watchForBumps(const AutopilotView& view, const Target& target) {
+    // A bump stops the bee dead: speed exactly 0 from a good pace.
+    bool bumped = view.speed == 0 && previousSpeed_ > 0.1f;
+    previousSpeed_ = view.speed;
+    bool sameTarget =
+        std::fabs(target.x - lastTarget_.x) < 1e-3f && std::fabs(target.z - lastTarget_.z) < 1e-3f;
+    lastTarget_ = target;
+    float d = distance(view.x, view.z, target.x, target.z);
+    if (!sameTarget || d < bestDistance_ - 0.3f) {
+        bestDistance_ = d;
+        bestDistanceAt_ = view.seconds;
+    }
+    bool stuck = view.seconds - bestDistanceAt_ > 6;
+    if (goal_ == AutopilotGoal::Nectar || goal_ == AutopilotGoal::Icon) {
+        Effort& effort = effortOn(target);
+        effort.seconds += std::max(0.0f, view.seconds - previousSeconds_);
+        if (bumped && view.seconds >= evadeUntil_) ++effort.bumps;
+    }
+    previousSeconds_ = view.seconds;
+    if (!bumped && !stuck) return;
+    if (view.seconds < evadeUntil_) evadeSide_ = -evadeSide_;  // bumped again: other way
+    evadeUntil_ = view.seconds + evadeSeconds;
+    evadeHeading_ = view.heading + static_cast<float>(evadeSide_) * pi / 2;
+    bestDistanceAt_ = view.seconds;
+    if (stuck) evadeSide_ = -evadeSide_;
+}
+
+Autopilot::Effort& Autopilot::effortOn(const Target& target) {
+    for (Effort& effort : efforts_)
+        if (effort.x == target.spotX && effort.z == target.spotZ) return effort;
+    efforts_.push_back({target.spotX, target.spotZ, 0, 0});
+    return efforts_.back();
+}
+
+bool Autopilot::givenUp(float x, float z) const {
+    return std::any_of(efforts_.begin(), efforts_.end(), [&](const Effort& effort) {
+        return effort.x == x && effort.z == z && (effort.bumps >= 3 || effort.seconds > 20);
+    });
+}
+
+AutopilotControls Autopilot::decide(const AutopilotView& view) {
+    Target target = chooseTarget(view);
+    watchForBumps(view, target);
+
+    float wantedHeading = std::atan2(target.x - view.x, target.z - view.z);
+    float wantedHeight = target.height;
+    float d = distance(view.x, view.z, target.x, target.z);
+    float error = wrapAngle(wantedHeading - view.heading);
+    float fastestTurn = maxTurnDeflection * view.turnRate;
+    // Slow enough that the turning circle reaches the target.
+    float wantedSpeed = view.maxSpeed;
+    float sine = std::fabs(std::sin(error));
+    if (sine > 0.05f) wantedSpeed = std::min(wantedSpeed, 0.7f * fastestTurn * d / (2 * sine));
+    if (std::fabs(error) > pi / 2) wantedSpeed = std::min(wantedSpeed, 0.2f * view.maxSpeed);
+    bool backOff = false;
+    if (view.seconds < evadeUntil_) {
+        // First back away from what she bumped into, then fly round it.
+        goal_ = AutopilotGoal::Evade;
+        backOff = view.seconds < evadeUntil_ - evadeSeconds + backOffSeconds;
+        error = backOff ? 0 : wrapAngle(evadeHeading_ - view.heading);
+        wantedSpeed = backOff ? -0.3f * view.maxSpeed : 0.5f * view.maxSpeed;
+    }
+
+    AutopilotControls controls;
+    // heading -= deflection × turn rate × dt, so a positive error needs a leftward pointer.
+    float deflection = std::clamp(-error / (view.turnRate * turnTimeConstant), -maxTurnDeflection,
+                                  maxTurnDeflection);
+    controls.cursorX =
+        static_cast<int>(view.centreX) + static_cast<int>(std::lround(deflection * view.centreX));
+
+    // A pointer above the centre climbs at (offset share)² a second, below it sinks.
+    float climb = std::clamp(4 * (wantedHeight - view.y), -1.0f, 1.0f);
+    float share = std::sqrt(std::fabs(climb));
+    controls.cursorY =
+        static_cast<int>(view.centreY) + pixelOffset(climb > 0 ? -share : share, view.centreY);
+
+    controls.up = view.speed < wantedSpeed;
+    controls.down = backOff
+                        ? view.speed > wantedSpeed
+                        : view.speed > wantedSpeed + 0.25f * view.maxSpeed && view.speed > 0.05f;
+    return controls;
+}

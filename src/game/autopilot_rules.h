@@ -1,0 +1,82 @@
+#pragma once
+// The autopilot's decisions: from what the game shows a player (where the bee is and how
+// fast she flies, which nectar spots still glow, the icons, the bucket, the clock and
+// whether the exit is open) to what a player does: where the pointer stands and which of
+// the Up and Down keys are held. Plain arithmetic, so it can be tested alone; the core
+// feeds the result into the input source, and the flight code runs unchanged.
+
+#include <span>
+#include <vector>
+
+#include "game/icon_rules.h"
+#include "game/nectar.h"
+
+struct AutopilotView {
+    float x = 0, y = 0, z = 0;
+    float heading = 0;  // radians; 0 looks along +z
+    float speed = 0;
+    float maxSpeed = 1;
+    float turnRate = 1;
+    std::span<const NectarSprite> sprites;
+    std::span<const PickupIcon> icons;
+    int loadCount = 0;
+    int collected = 0;
+    int target = 0;
+    int nectarPerLoad = 1;
+    int secondsLeft = 0;
+    bool exitOpen = false;
+    float centreX = 1, centreY = 1;  // the screen's centre, pixels
+    float seconds = 0;               // the game clock, for the autopilot's own timers
+};
+
+struct AutopilotControls {
+    int cursorX = 0, cursorY = 0;
+    bool up = false, down = false;
+};
+
+enum class AutopilotGoal { Nectar, Icon, Deliver, Exit, Evade };
+
+class Autopilot {
+  public:
+    // Forget everything about the previous stage.
+    void reset();
+    AutopilotControls decide(const AutopilotView& view);
+    AutopilotGoal goal() const { return goal_; }
+
+    // Heights the bee keeps: nectar drains between 0.48 and 0.68; far from any goal she
+    // cruises above the bushes; the hive's door reaches from 0.08 to 0.62.
+    static constexpr float drainHeight = 0.58f;
+    static constexpr float cruiseHeight = 1.5f;
+    static constexpr float deliveryHeight = 0.5f;
+    static constexpr float doorHeight = 0.33f;
+
+  private:
+    struct Target {
+        float x = 0, z = 0, height = 0;
+        float spotX = 0, spotZ = 0;  // the nectar spot or icon aimed at, where there is one
+    };
+    Target chooseTarget(const AutopilotView& view);
+    bool shouldGoHome(const AutopilotView& view) const;
+    void watchForBumps(const AutopilotView& view, const Target& target);
+
+    AutopilotGoal goal_ = AutopilotGoal::Nectar;
+    float previousSpeed_ = 0;
+    float evadeUntil_ = -1;
+    float evadeHeading_ = 0;
+    int evadeSide_ = 1;
+    // Progress towards the current target: the best distance and when it was reached.
+    float bestDistance_ = 1e9f;
+    float bestDistanceAt_ = 0;
+    Target lastTarget_;
+    // A nectar spot or icon that the bee keeps bumping into obstacles on the way to, or
+    // spends too long on, is given up for the rest of the stage: there are spare ones.
+    struct Effort {
+        float x = 0, z = 0;
+        float seconds = 0;
+        int bumps = 0;
+    };
+    std::vector<Effort> efforts_;
+    float previousSeconds_ = 0;
+    Effort& effortOn(const Target& target);
+    bool givenUp(float x, float z) const;
+};
