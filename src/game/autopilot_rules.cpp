@@ -44,9 +44,9 @@ float approachHeight(float distanceLeft, float nearHeight) {
 
 // The pointer's offset from the centre in whole pixels, never exactly 0 where a movement
 // is asked for (a centred pointer keeps the previous climb going).
-int pixelOffset(float share, float half) {
+int pixelOffset(float share, float half, bool up) {
     int offset = static_cast<int>(std::lround(share * half));
-    if (offset == 0) offset = share < 0 ? -1 : 1;
+    if (offset == 0) offset = up ? -1 : 1;
     return offset;
 }
 
@@ -185,20 +185,30 @@ AutopilotControls Autopilot::decide(const AutopilotView& view) {
 
     AutopilotControls controls;
     // heading -= deflection × turn rate × dt, so a positive error needs a leftward pointer.
+    // The hand moves in small steps rather than a pixel every frame.
     float deflection = std::clamp(-error / (view.turnRate * turnTimeConstant), -maxTurnDeflection,
                                   maxTurnDeflection);
+    deflection = std::round(deflection * 20) / 20;
     controls.cursorX =
         static_cast<int>(view.centreX) + static_cast<int>(std::lround(deflection * view.centreX));
 
-    // A pointer above the centre climbs at (offset share)² a second, below it sinks.
-    float climb = std::clamp(4 * (wantedHeight - view.y), -1.0f, 1.0f);
-    float share = std::sqrt(std::fabs(climb));
+    // A pointer above the centre climbs at (offset share)² a second, below it sinks; close
+    // to the wanted height it rests a pixel off the centre, where the drift is negligible.
+    float heightError = wantedHeight - view.y;
+    if (std::fabs(heightError) > 0.03f) climbing_ = heightError > 0;
+    float share = std::round(std::sqrt(std::min(4 * std::fabs(heightError), 1.0f)) * 10) / 10;
+    if (std::fabs(heightError) <= 0.03f) share = 0;
     controls.cursorY =
-        static_cast<int>(view.centreY) + pixelOffset(climb > 0 ? -share : share, view.centreY);
+        static_cast<int>(view.centreY) + pixelOffset(climbing_ ? -share : share, view.centreY, climbing_);
 
-    controls.up = view.speed < wantedSpeed;
+    // Up stays held while the speed is below what is wanted, with a little slack so the key
+    // does not flicker; at the top speed it simply stays down.
+    const float slack = 0.05f * view.maxSpeed;
+    controls.up = wantedSpeed >= view.maxSpeed || view.speed < wantedSpeed - slack ||
+                  (holdingUp_ && view.speed < wantedSpeed);
     controls.down = backOff
                         ? view.speed > wantedSpeed
                         : view.speed > wantedSpeed + 0.25f * view.maxSpeed && view.speed > 0.05f;
+    holdingUp_ = controls.up;
     return controls;
 }

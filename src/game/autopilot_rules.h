@@ -77,6 +77,8 @@ class Autopilot {
     };
     std::vector<Effort> efforts_;
     float previousSeconds_ = 0;
+    bool climbing_ = false;
+    bool holdingUp_ = false;
     Effort& effortOn(const Target& target);
     bool givenUp(float x, float z) const;
 };
