@@ -201,10 +201,14 @@ Options prepareRun(const Options& requested) {
     auto header = lines.empty() ? std::nullopt : parseHeaderLine(lines.front());
     if (!header)
         cannot(options.replay +
-               ":1: not a replay header (oxa-replay 1 step MS level N difficulty D)");
+               ":1: not a replay header (oxa-replay 1 step MS level N difficulty D size WxH)");
     options.fixedStep = header->stepMs;
     options.level = header->level;
     options.difficulty = header->difficulty;
+    // The pointer's positions mean what they meant on a screen of the recording's size.
+    options.windowWidth = header->width;
+    options.windowHeight = header->height;
+    options.windowed = true;
     lines.erase(lines.begin());
     run.reader = std::make_unique<ReplayReader>(std::move(lines), options.replay, 2);
     return options;
@@ -231,8 +235,8 @@ void setUpRun(const Options& options) {
     if (!options.record.empty()) {
         run.recordFile = std::fopen(options.record.c_str(), "w");
         if (!run.recordFile) cannot("cannot write the recording " + options.record);
-        writeRecordLine(
-            headerLine({1, platform::scheduler().fixedStep(), options.level, options.difficulty}));
+        writeRecordLine(headerLine({1, platform::scheduler().fixedStep(), options.level,
+                                    options.difficulty, ekran.width, ekran.height}));
         run.writer = std::make_unique<ReplayWriter>(writeRecordLine);
     }
     if (!options.dump.empty()) {

@@ -67,15 +67,17 @@ std::optional<InputEvent> parseEvent(std::string_view word) {
 }  // namespace
 
 std::string headerLine(const ReplayHeader& header) {
-    char line[96];
-    std::snprintf(line, sizeof line, "%s %d step %u level %d difficulty %d", magic, header.version,
-                  header.stepMs, header.level, header.difficulty);
+    char line[128];
+    std::snprintf(line, sizeof line, "%s %d step %u level %d difficulty %d size %dx%d", magic,
+                  header.version, header.stepMs, header.level, header.difficulty, header.width,
+                  header.height);
     return line;
 }
 
 std::optional<ReplayHeader> parseHeaderLine(std::string_view line) {
     auto w = words(line);
-    if (w.size() != 8 || w[0] != magic || w[2] != "step" || w[4] != "level" || w[6] != "difficulty")
+    if (w.size() != 10 || w[0] != magic || w[2] != "step" || w[4] != "level" ||
+        w[6] != "difficulty" || w[8] != "size")
         return std::nullopt;
     ReplayHeader header;
     int step = 0;
@@ -85,6 +87,11 @@ std::optional<ReplayHeader> parseHeaderLine(std::string_view line) {
         header.difficulty > 3)
         return std::nullopt;
     header.stepMs = static_cast<uint32_t>(step);
+    const size_t x = w[9].find('x');
+    if (x == std::string_view::npos || !parseInt(w[9].substr(0, x), header.width) ||
+        !parseInt(w[9].substr(x + 1), header.height) || header.width < 64 || header.height < 64 ||
+        header.width > 16384 || header.height > 16384)
+        return std::nullopt;
     return header;
 }
 

@@ -2,15 +2,15 @@
 // The replay file: what the player did, frame by frame, so that a fixed-step run can be
 // played again exactly.
 //
-//   oxa-replay 1 step 33 level 1 difficulty 1
+//   oxa-replay 1 step 33 level 1 difficulty 1 size 320x240
 //   12 512 384 U
 //   1 530 380 U M:530,380
 //   ...
 //
 // After the header line (format version, frame step in milliseconds, the level the run
-// starts with and its difficulty) every line stands for COUNT frames in a row with the
-// same pointer (x, y in screen pixels) and arrow keys ("-", "U", "D" or "UD"). The events
-// on a line reach the game before the first of its frames, in their order:
+// starts with, its difficulty, and the size of the screen the pointer moved on) every line stands
+// for COUNT frames in a row with the same pointer (x, y in screen pixels) and arrow keys ("-", "U",
+// "D" or "UD"). The events on a line reach the game before the first of its frames, in their order:
 //   M:x,y        pointer moved (passive motion)        D:x,y      moved with a button down
 //   B:b,s,x,y    mouse button b pressed (s 0) or released (s 1)
 //   K:c,x,y      typed character c (its byte value)    S:k,x,y    special key k pressed
@@ -51,6 +51,7 @@ struct ReplayHeader {
     uint32_t stepMs = 0;
     int level = 1;
     int difficulty = 1;
+    int width = 0, height = 0;
 };
 
 std::string headerLine(const ReplayHeader& header);
