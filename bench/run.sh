@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The benchmark: every level at 800 x 600 and 1024 x 768 under Xvfb, one fixed-step
+# autopilot run each, printed as one table.
+#   bench/run.sh BUILD_DIR [FRAMES]
+# Figures vary by a few per cent between runs on Xvfb; compare medians of several runs.
+set -euo pipefail
+build=${1:?usage: bench/run.sh BUILD_DIR [FRAMES]}
+frames=${2:-600}
+work=$(mktemp -d)
+export ALSOFT_DRIVERS=null
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+trap 'kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
+read -r -t 20 number <&"$fd"
+export DISPLAY=":$number"
+
+printf '%-6s %-9s %8s %10s %10s %10s %12s\n' level size 'frames/s' 'median ms' 'p99 ms' 'worst ms' 'start ms'
+for size in 800x600 1024x768; do
+    for level in 1 2 3 4 5 6 7 8 9 10; do
+        rm -rf "$work/data"
+        cp -r "$build/data" "$work/data"
+        line=$("$build/oxa" --data "$work/data" --bench --level "$level" --window-size "$size" \
+            --fixed-step 16 --bench-frames "$frames" | grep '^bench ')
+        # bench level 01 800x600: 600 frames, 251.3 frames/s, frame ms median 3.81 p99 6.20
+        # worst 9.71, level start 350.2 ms
+        read -r fps median p99 worst start < <(echo "$line" |
+            sed -E 's/.* ([0-9.]+) frames\/s, frame ms median ([0-9.]+) p99 ([0-9.]+) worst ([0-9.]+), level start ([0-9.-]+) ms/\1 \2 \3 \4 \5/')
+        printf '%-6s %-9s %8s %10s %10s %10s %12s\n' "$level" "$size" "$fps" "$median" "$p99" "$worst" "$start"
+    done
+done
