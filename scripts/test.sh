@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds OXA and runs every test: installs what is missing (as root or with sudo), then
 #   1. a Release build with -Werror and all its tests (unit, GL, end-to-end under Xvfb),
-#   2. an AddressSanitizer + UndefinedBehaviorSanitizer build and its unit and GL tests,
+#   2. an AddressSanitizer + UndefinedBehaviorSanitizer build: its unit and GL tests, and the
+#      autopilot's ten levels in one process (no leaks, no undefined behaviour),
 #   3. the libFuzzer targets, each for a short fixed time from the seed corpus.
 # Set OXA_FUZZ_SECONDS to change the fuzzing time per target (default 20).
 set -uo pipefail
@@ -16,10 +17,10 @@ failed_steps=()
 passed=0
 failed=0
 
-count_ctest() {  # adds the "N tests passed / failed" of a ctest log to the totals
+count_ctest() {  # adds the "N tests passed / failed" of a ctest log (every run in it) to the totals
     local log=$1 total fails
-    total=$(grep -Eo 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | grep -Eo '[0-9]+$' | tail -1)
-    fails=$(grep -Eo '[0-9]+ tests failed out of' "$log" | grep -Eo '^[0-9]+' | tail -1)
+    total=$(grep -Eo 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | grep -Eo '[0-9]+$' | awk '{s += $1} END {print s}')
+    fails=$(grep -Eo '[0-9]+ tests failed out of' "$log" | grep -Eo '^[0-9]+' | awk '{s += $1} END {print s}')
     total=${total:-0}
     fails=${fails:-0}
     passed=$((passed + total - fails))
@@ -47,10 +48,11 @@ step "release build" cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Releas
 
 # 2. Sanitizers on the unit and GL tests.
 step "asan build" cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOXA_SANITIZE=ON -DOXA_WERROR=ON &&
-    step "asan compile" cmake --build build/asan -j "$jobs" --target oxa_unit_tests oxa_core_tests oxa_gl_tests &&
+    step "asan compile" cmake --build build/asan -j "$jobs" --target oxa_unit_tests oxa_core_tests oxa_gl_tests oxa oxa_data &&
     {
-        (cd build/asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-            ctest --output-on-failure -j "$jobs" -L 'unit|gl') 2>&1 | tee build/asan/ctest.log
+        (cd build/asan && export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 &&
+            ctest --output-on-failure -j "$jobs" -L 'unit|gl' &&
+            OXA_AUTOPILOT_REPLAY=0 ctest --output-on-failure -R '^e2e_test_autopilot$') 2>&1 | tee build/asan/ctest.log
         count_ctest build/asan/ctest.log
         [[ ${PIPESTATUS[0]} -eq 0 ]] || failed_steps+=("asan tests")
     }
