@@ -18,6 +18,11 @@ constexpr float slabHeight = 0.35f;
 // inside the box, so the face is tested.
 constexpr float boxMargin = 0.1f;
 constexpr int maxGroups = 400;
+// A footprint longer than this is not boxed whole: an arch, a curved wall or a ring of
+// stones would box in the ground they curve round. It is cut into the cells of a grid it
+// covers, merged into rectangles.
+constexpr float compactSize = 1.2f;
+constexpr float gridCell = 0.25f;
 
 struct Rect {
     float x0 = 1e9f, z0 = 1e9f, x1 = -1e9f, z1 = -1e9f;
@@ -60,6 +65,112 @@ Rect footprint(const SceneThing& thing, float y0, float y1) {
         }
     }
     return rect;
+}
+
+struct Point2 {
+    float x, z;
+};
+
+// The footprint of the part of one triangle between two heights: a convex polygon (a
+// segment for an upright face), as the points that span it.
+std::vector<Point2> clippedFootprint(const WorldTriangle& t, float y0, float y1) {
+    std::vector<Point2> points;
+    const Vec3 corners[] = {t.a, t.b, t.c};
+    for (int e = 0; e < 3; ++e) {
+        Vec3 p = corners[e], q = corners[(e + 1) % 3];
+        if (p.y >= y0 && p.y <= y1) points.push_back({p.x, p.z});
+        for (float plane : {y0, y1}) {
+            if ((p.y - plane) * (q.y - plane) < 0) {
+                float s = (plane - p.y) / (q.y - p.y);
+                points.push_back({p.x + (q.x - p.x) * s, p.z + (q.z - p.z) * s});
+            }
+        }
+    }
+    return points;
+}
+
+// Whether a convex set of points overlaps a square cell (separating axes: the cell's two
+// and the normals of the lines between the points).
+bool overlapsCell(const std::vector<Point2>& points, float x0, float z0, float x1, float z1) {
+    auto separated = [&](float ax, float az) {
+        float lo = 1e9f, hi = -1e9f;
+        for (const Point2& p : points) {
+            float d = p.x * ax + p.z * az;
+            lo = std::min(lo, d);
+            hi = std::max(hi, d);
+        }
+        float cellLo = 1e9f, cellHi = -1e9f;
+        for (float x : {x0, x1}) {
+            for (float z : {z0, z1}) {
+                float d = x * ax + z * az;
+                cellLo = std::min(cellLo, d);
+                cellHi = std::max(cellHi, d);
+            }
+        }
+        return hi < cellLo || lo > cellHi;
+    };
+    if (separated(1, 0) || separated(0, 1)) return false;
+    for (size_t i = 0; i < points.size(); ++i) {
+        for (size_t j = i + 1; j < points.size(); ++j) {
+            float dx = points[j].x - points[i].x, dz = points[j].z - points[i].z;
+            if (std::fabs(dx) + std::fabs(dz) < 1e-6f) continue;
+            if (separated(-dz, dx)) return false;
+        }
+    }
+    return true;
+}
+
+// The rectangles of grid cells a slab of a thing covers, rows of runs merged downwards.
+std::vector<Rect> coveredRects(const SceneThing& thing, const Slab& slab) {
+    const Rect& r = slab.rect;
+    const int nx = std::max(1, static_cast<int>(std::ceil((r.x1 - r.x0) / gridCell)));
+    const int nz = std::max(1, static_cast<int>(std::ceil((r.z1 - r.z0) / gridCell)));
+    const float cellX = (r.x1 - r.x0) / static_cast<float>(nx);
+    const float cellZ = (r.z1 - r.z0) / static_cast<float>(nz);
+    std::vector<char> covered(static_cast<size_t>(nx * nz), 0);
+    for (const WorldTriangle& t : thing.triangles) {
+        std::vector<Point2> points = clippedFootprint(t, slab.y0, slab.y1);
+        if (points.empty()) continue;
+        for (int i = 0; i < nx; ++i) {
+            for (int j = 0; j < nz; ++j) {
+                char& cell = covered[static_cast<size_t>(j * nx + i)];
+                if (cell) continue;
+                float x0 = r.x0 + cellX * static_cast<float>(i);
+                float z0 = r.z0 + cellZ * static_cast<float>(j);
+                cell = overlapsCell(points, x0, z0, x0 + cellX, z0 + cellZ);
+            }
+        }
+    }
+    struct Run {
+        int i0, i1;
+        Rect rect;
+    };
+    std::vector<Rect> rects;
+    std::vector<Run> open;
+    for (int j = 0; j < nz; ++j) {
+        std::vector<Run> row;
+        for (int i = 0; i < nx; ++i) {
+            if (!covered[static_cast<size_t>(j * nx + i)]) continue;
+            int i1 = i;
+            while (i1 + 1 < nx && covered[static_cast<size_t>(j * nx + i1 + 1)]) ++i1;
+            Rect cell;
+            cell.add(r.x0 + cellX * static_cast<float>(i), r.z0 + cellZ * static_cast<float>(j));
+            cell.add(r.x0 + cellX * static_cast<float>(i1 + 1),
+                     r.z0 + cellZ * static_cast<float>(j + 1));
+            auto above = std::ranges::find_if(
+                open, [&](const Run& run) { return run.i0 == i && run.i1 == i1; });
+            if (above != open.end()) {
+                cell.add(above->rect);
+                open.erase(above);
+            }
+            row.push_back({i, i1, cell});
+            i = i1;
+        }
+        for (const Run& run : open) rects.push_back(run.rect);
+        open = std::move(row);
+    }
+    for (const Run& run : open) rects.push_back(run.rect);
+    return rects;
 }
 
 std::vector<Slab> slabsOf(const SceneThing& thing, bool merged) {
@@ -156,17 +267,47 @@ CollisionShape entrance() {
             {{a, b, c}, {a, c, d}}};
 }
 
-bool reachable(const SceneThing& thing) {
+bool outsideReach(const Vec3& p) {
+    return std::fabs(p.x) > reach || std::fabs(p.z) > reach;
+}
+
+// The part of a thing the bee can reach: triangles with every corner beyond her reach are
+// left out. A thing's shapes are boxes over its footprint, so without this the border
+// fence's corner pieces (an L along two sides) would box in the whole garden.
+SceneThing reachablePart(const SceneThing& thing) {
+    SceneThing part{thing.kind, {}, {1e9f, 1e9f, 1e9f}, {-1e9f, -1e9f, -1e9f}};
+    for (const WorldTriangle& t : thing.triangles) {
+        if (outsideReach(t.a) && outsideReach(t.b) && outsideReach(t.c)) continue;
+        part.triangles.push_back(t);
+        for (const Vec3& p : {t.a, t.b, t.c}) {
+            part.min = {std::min(part.min.x, p.x), std::min(part.min.y, p.y),
+                        std::min(part.min.z, p.z)};
+            part.max = {std::max(part.max.x, p.x), std::max(part.max.y, p.y),
+                        std::max(part.max.z, p.z)};
+        }
+    }
+    return part;
+}
+
+bool solid(const SceneThing& thing) {
     return (thing.kind == ThingKind::round || thing.kind == ThingKind::boxy) &&
-           thing.min.y < ceiling - 0.1f && thing.min.x < reach && thing.max.x > -reach &&
-           thing.min.z < reach && thing.max.z > -reach;
+           !thing.triangles.empty() && thing.min.y < ceiling - 0.1f;
 }
 
 std::vector<CollisionShape> shapesOf(const SceneLayout& layout, bool merged) {
     std::vector<CollisionShape> shapes{entrance()};
-    for (const SceneThing& thing : layout.things) {
-        if (!reachable(thing)) continue;
-        for (const Slab& slab : slabsOf(thing, merged)) shapes.push_back(shapeOf(slab, thing.kind));
+    for (const SceneThing& whole : layout.things) {
+        const SceneThing thing = reachablePart(whole);
+        if (!solid(thing)) continue;
+        for (const Slab& slab : slabsOf(thing, merged)) {
+            const Rect& r = slab.rect;
+            if (std::max(r.x1 - r.x0, r.z1 - r.z0) <= compactSize) {
+                shapes.push_back(shapeOf(slab, thing.kind));
+                continue;
+            }
+            for (const Rect& part : coveredRects(thing, slab))
+                shapes.push_back(shapeOf({slab.y0, slab.y1, part}, ThingKind::boxy));
+        }
     }
     return shapes;
 }

@@ -260,3 +260,47 @@ TEST(BeeModel, TwentyObjectsWithTheirTexturesAndTranslucentWings) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CollisionMeshes, EveryPlaceAFlowerCanStandIsOpenAtNectarHeight) {
+    // A bee hovering over any free cell of the level's map must not be inside a solid:
+    // boxes that swallow flowers (as a box over an L-shaped fence once did) make nectar
+    // unreachable.
+    for (int level = 1; level <= levelCount; ++level) {
+        const std::string meshName = collisionMeshName(levelId(level));
+        const std::string mapName = placementMapName(levelScene(level));
+        SCOPED_TRACE(meshName);
+        const CollisionMesh mesh = readCollisionMesh(file(meshName), meshName);
+        const PlacementMap map = readPlacementMap(file(mapName), mapName);
+        int freeCells = 0, enclosed = 0;
+        for (int i = 0; i < PlacementMap::side; ++i) {
+            for (int j = 0; j < PlacementMap::side; ++j) {
+                if (!map.isFree(i, j)) continue;
+                ++freeCells;
+                const geometry::Vec3 bee{placementCellX(i), 0.58f, placementCellZ(j)};
+                for (size_t g = 1; g < mesh.groups.size(); ++g) {
+                    geometry::Vec3 lo{1e9f, 1e9f, 1e9f}, hi{-1e9f, -1e9f, -1e9f};
+                    for (const CollisionTriangle& t : mesh.groups[g].triangles) {
+                        for (const geometry::Vec3& p : {t.a, t.b, t.c}) {
+                            lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+                            hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+                        }
+                    }
+                    if (lo.x < bee.x && bee.x < hi.x && lo.y < bee.y && bee.y < hi.y &&
+                        lo.z < bee.z && bee.z < hi.z) {
+                        ++enclosed;
+                        break;
+                    }
+                }
+            }
+        }
+        ASSERT_GT(freeCells, 0);
+        // Long things are boxed on a grid of a quarter unit, so a flower right at such a
+        // thing's edge may stand in its rounding: a handful of cells, never an area.
+        EXPECT_LE(enclosed, freeCells / 2000)
+            << enclosed << " of " << freeCells << " free cells lie inside solids";
+    }
+}
+
+}  // namespace
