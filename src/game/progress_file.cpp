@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -118,8 +119,13 @@ ProgressTable parseProgressTable(std::string_view bytes, const std::string& file
                             " lines; it needs " + std::to_string(ProgressTable::lineCount),
                         fileName, static_cast<int>(lines.size()) + 1);
     ProgressTable table;
+    // The unlocked flags are written back as decimal lines and read from their first ten
+    // characters: a flag below -999999999 would not survive the round trip, so it stops
+    // there (only 1 means anything to the game).
+    constexpr int32_t lowestFlag = -999999999;
     for (int k = 0; k < ProgressTable::levelCount; ++k)
-        table.unlocked[static_cast<size_t>(k)] = numericLineInt(lines, unlockedLine + k, fileName);
+        table.unlocked[static_cast<size_t>(k)] =
+            std::max(lowestFlag, numericLineInt(lines, unlockedLine + k, fileName));
     for (int k = 0; k < ProgressTable::spareCount; ++k)
         table.spare[static_cast<size_t>(k)] = numericLineInt(lines, spareLine + k, fileName);
     for (int k = 0; k < ProgressTable::bestScoreCount; ++k) {

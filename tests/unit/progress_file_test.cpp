@@ -198,3 +198,18 @@ TEST_F(ProgressFile, ALinkIsFollowedAndKept) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProgressTable, AFlagTooLowForItsTenCharactersStillReadsBackTheSame) {
+    // -5E20 truncates to the lowest int, whose eleven characters would be cut to ten when
+    // read again; the flag stops at -999999999, which survives the round trip.
+    std::string text = progressText();
+    text.replace(text.find("1.7"), 3, "-5E20");
+    ProgressTable table = parseProgressTable(text, "f");
+    EXPECT_EQ(table.unlocked[2], -999999999);
+    ProgressTable back = parseProgressTable(updatedProgressBytes(text, table), "f");
+    EXPECT_EQ(back.unlocked, table.unlocked);
+}
+
+}  // namespace
