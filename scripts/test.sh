@@ -4,7 +4,9 @@
 #   2. an AddressSanitizer + UndefinedBehaviorSanitizer build: its unit and GL tests, and the
 #      autopilot's ten levels in one process (no leaks, no undefined behaviour),
 #   3. the libFuzzer targets, each for a short fixed time from the seed corpus.
-# Set OXA_FUZZ_SECONDS to change the fuzzing time per target (default 20).
+# Set OXA_FUZZ_SECONDS to change the fuzzing time per target (default 20) and
+# OXA_FUZZ_SEED to fuzz from another seed (default 1: the same run every time, so a red
+# run is a finding anyone can reproduce, not chance).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -70,7 +72,7 @@ if [[ -f tests/fuzz/CMakeLists.txt ]]; then
             work=$(mktemp -d)
             [[ -d "$corpus" ]] && cp -r "$corpus"/. "$work"/
             echo "=== $name: ${fuzz_seconds} s"
-            if "$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$work" >"build/fuzz/$name.log" 2>&1; then
+            if "$target" -max_total_time="$fuzz_seconds" -seed="${OXA_FUZZ_SEED:-1}" -print_final_stats=0 "$work" >"build/fuzz/$name.log" 2>&1; then
                 passed=$((passed + 1))
                 echo "$name: no crash"
             else
