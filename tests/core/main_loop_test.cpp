@@ -111,6 +111,17 @@ TEST(GameState, StartsWithItsDefaults) {
 
 }  // namespace
 
+TEST_F(MainLoop, AStallCountsAsAQuarterSecondAtMost) {
+    // A window hidden for three minutes stops the frames, not the clock: the next frame
+    // must not carry the bee out of the world in one step.
+    glh::FrameTiming timing;
+    timing.restart();
+    platform::scheduler().setFixedStep(180000);
+    platform::scheduler().advanceFrame();
+    timing.updateFrameTime();
+    EXPECT_FLOAT_EQ(timing.meanFrameSeconds, 0.025f);
+}
+
 TEST_F(MainLoop, TimeOutsidePlayIsNotAFrame) {
     // A level loaded (or the menus visited) for three seconds must not hand the first
     // frames of play a three-second step: the bee would jump through walls.
