@@ -6,6 +6,27 @@
 
 #include <string>
 
+// Start-up, once the main menu and its pointer are loaded: opens the sound device and
+// loads the table's sounds in table order, from "MOV\menu.wav" to "MOV\atakw.wav". A
+// table sound that is missing or cannot be played throws a DataError naming the file
+// ("MOV\klik.wav: no such file"), with or without a device: a broken tree fails the same
+// way everywhere. Without a device (or when `useDevice` is false, --nosound) the game
+// plays silently; a missing device is said in one line on stderr. `soundLog`, when not
+// empty, is a file that gets one line for every sound started or stopped (for tests).
+void startSound(unsigned long window, bool useDevice, const std::string& soundLog = {});
+
+// Level start, right after the stage file is read: loads the level's music from the
+// stage's music file ("MOV\muzyka01.wav"). When it cannot be loaded the slot keeps the
+// music it had.
+void loadLevelMusic(const std::string& file);
+
+// The one-second housekeeping tick: the menu music in the menus, the level's music while
+// playing, switching at most once a tick.
+void switchMusic(int screen);
+
+// Whether sounds really play (a device is open).
+bool soundPlaying();
+
 // The slots of `song`, in table order. Slots 2, 13 and 16 are the first buffers of the
 // menu music and the two chase sounds, kept for their volume.
 enum SoundSlot : int {
@@ -34,7 +55,8 @@ constexpr int soundSlotCount = 18;
 void playEffect(SoundSlot slot);
 
 // Sets the volume of a kept first buffer (slots 2, 13 and 16) in hundredths of a decibel,
-// 0 loudest; a volume above 0 is refused and the buffer keeps the volume it had.
+// 0 loudest; a volume above 0 (or below -10000, silent) is refused and the buffer keeps the
+// volume it had.
 void setSlotVolume(SoundSlot bufferSlot, long volume);
 
 // A sound of the level's own (a fish's splash, "MOV\u_bang.wav" or "MOV\d_bang.wav"):

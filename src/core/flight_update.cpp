@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "__SNG/sound_table.h"
 #include "core/display_record.h"
 #include "core/frame_time.h"
 #include "core/game_state.h"
@@ -17,10 +18,12 @@ namespace {
 class GameFlightWorld : public glh::FlightWorld {
   public:
     bool spinRunning() override { return glh::gl_oxa_model.animation.spinDirection != 0; }
-    void startSpin(int direction) override { glh::gl_oxa_model.animation.startSpin(direction); }
+    void startSpin(int direction) override {
+        glh::gl_oxa_model.animation.startSpin(direction);
+        playEffect(SlotTurn);
+    }
     void nectarTest(glh::FlightCamera& bee) override {
-        // The drain's buzz joins here with the sound system.
-        ::nectarTest(bee, glh::reset.meanFrameSeconds);
+        if (::nectarTest(bee, glh::reset.meanFrameSeconds)) playEffect(SlotNectar);
     }
     void collisionTest(glh::FlightCamera& bee) override {
         hits_.reserve(CollisionMesh::maxGroups);
@@ -46,7 +49,8 @@ class GameFlightWorld : public glh::FlightWorld {
         bee.velocityY = normal.y * 0.002f;
         bee.velocityZ = normal.z * 0.002f;
         if (speedBefore > bee.maxSpeed * 0.333f) {
-            // A hard bump spills a load (the bounce sound joins with the sound system).
+            // A hard bump: a boing, and a load spilt.
+            playEffect(SlotBounce);
             spillNectarLoad();
         }
     }

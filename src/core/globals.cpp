@@ -3,6 +3,7 @@
 // and destroyed in reverse order at exit. Objects of parts not yet in the game keep
 // their places in the order when they join.
 
+#include "__SNG/song.h"
 #include "core/display_record.h"
 #include "core/frame_time.h"
 #include "core/game_state.h"
@@ -31,6 +32,7 @@ namespace glh {
 FrameTiming reset;
 }
 DisplayRecord ekran;
+Song song;
 Opera opera;
 ProgressTable tabwyn;  // re-read by the menus whenever they show it
 

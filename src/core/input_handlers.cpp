@@ -1,5 +1,6 @@
 #include "core/input_handlers.h"
 
+#include "__SNG/sound_table.h"
 #include "core/display_record.h"
 #include "core/game_flow.h"
 #include "core/screens.h"
@@ -24,7 +25,7 @@ void gameKeyboard(unsigned char key, int x, int y) {
     (void)x;
     (void)y;
     if (key == '!') medium.showFps = !medium.showFps;
-    // '6' plays the bounce sound once the sound table exists.
+    if (key == '6') playEffect(SlotBounce);
     if (medium.screen == ScreenPlaying && key == 27) {
         medium.countdownActive = 0;
         glh::kontrol.clock.gameState =

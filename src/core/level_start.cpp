@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "__SNG/sound_table.h"
 #include "assets/data_error.h"
 #include "core/flight_update.h"
 #include "core/game_flow.h"
@@ -61,7 +62,7 @@ void startLevel(const std::string& levelId) {
 
     model = readStageSettings(readRequired(stageName), displayName(stageName));
     setPlayPerspective();
-    // The level's music (model.musicFile) loads here with the sound system.
+    loadLevelMusic(model.musicFile);
 
     if (gardenScene(model.sceneNumber)) {
         loadScene(model.sceneNumber);
@@ -90,7 +91,8 @@ void startLevel(const std::string& levelId) {
 void stageClockTimer() {
     auto events = stageClockTick(glh::kontrol.clock, opera.exitOpen, medium.screen == ScreenPlaying,
                                  medium.countdownActive == 1);
-    // The exit's fanfare and the last seconds' clicks play here with the sound system.
+    if (events.exitOpened) playEffect(SlotBravo);
+    if (events.lastSeconds) playEffect(SlotTick);
     if (events.timeUp)
         applyStageEnd(endStageTimeUp(glh::kontrol.clock, model, opera.total, tabwyn), false);
 }

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "__SNG/sound_table.h"
 #include "core/frame_time.h"
 #include "core/game_flow.h"
 #include "core/game_state.h"
@@ -51,8 +52,10 @@ void idlePlayWork() {
     idleWorkDue = false;
     if (medium.screen != ScreenPlaying) return;
     glh::reset.readCursor();
-    // The delivery and pick-up sounds join here with the sound system.
-    deliverAndPickUp();
+    const IdleSounds sounds = deliverAndPickUp();
+    for (int i = 0; i < sounds.deliveries; ++i) playEffect(SlotHive);
+    for (int i = 0; i < sounds.speedIcons; ++i) playEffect(SlotSpeed);
+    for (int i = 0; i < sounds.clockIcons; ++i) playEffect(SlotClock);
     glh::kamera.clampHeight();
 }
 
@@ -98,7 +101,7 @@ void idle() {
 void housekeepingTick(int) {
     rearm(1000, housekeepingTick);
     guarded([] {
-        // The music switch between level and menus joins here with the sound system.
+        switchMusic(medium.screen);
         char text[32];
         auto result = std::to_chars(text, text + sizeof text, medium.frameCounter);
         medium.fpsText.assign(text, result.ptr);

@@ -27,6 +27,9 @@ const char* const usageText =
     "                       frame times and the level's start time\n"
     "  --bench-frames N     frames of play --bench measures (default 1000)\n"
     "  --window-size WxH    a window of that size (implies --windowed)\n"
+    "  --nosound            play without sound (the sound files are still checked)\n"
+    "  --sound-log FILE     write a line to FILE for every sound started or stopped:\n"
+    "                       milliseconds since the sound device opened, what, the file\n"
     "  --view-scene NN      show garden scene NN with a camera orbiting the hive\n"
     "                       (drag to turn, wheel or arrows to zoom, Escape to quit)\n"
     "  --exit-open          with --view-scene: show the hive's exit open\n"
@@ -142,6 +145,12 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
                 return OptionsResult::Error;
             }
             options.benchFrames = static_cast<int>(number);
+        } else if (arg == "--nosound") {
+            options.noSound = true;
+        } else if (arg == "--sound-log") {
+            auto file = value("a file name");
+            if (!file) return OptionsResult::Error;
+            options.soundLog = *file;
         } else if (arg == "--window-size") {
             auto size = value("a size like 800x600");
             if (!size) return OptionsResult::Error;

@@ -25,6 +25,8 @@ struct Options {
     int benchFrames = 1000;  // --bench-frames N
     int windowWidth = 0;     // --window-size WxH (implies --windowed)
     int windowHeight = 0;
+    bool noSound = false;    // --nosound: play without sound
+    std::string soundLog;    // --sound-log FILE: one line per sound started or stopped
 };
 
 enum class OptionsResult { Run, Help, Version, Error };

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "__SNG/sound_table.h"
 #include "assets/data_error.h"
 #include "core/bench.h"
 #include "core/display_record.h"
@@ -95,7 +96,7 @@ void runGame(const Options& requested, int argc, char** argv) {
     // The main menu and its pointer load here.
     platform::hideSystemCursor();
     medium.screen = ScreenMainMenu;
-    // The sound system starts here.
+    startSound(medium.window, !options.noSound, options.soundLog);
     medium.currentLevel = 0;
     medium.countdownActive = 0;
     medium.bonusActive = 0;

@@ -3,7 +3,7 @@
 // regenerates the tree the player plays on, and what the player earned is never lost.
 // Debug options: --png-textures DIR saves every texture as PNG; --preview DIR renders a
 // few views of every garden scene; --preview-collectibles DIR draws the flowers, icons
-// and the panel.
+// and the panel; --sounds DIR writes only the sound effects and the music.
 
 #include <cstdio>
 #include <exception>
@@ -13,21 +13,25 @@
 #include "collectibles.h"
 #include "collectibles_preview.h"
 #include "data_tree.h"
+#include "music.h"
 #include "panel_art.h"
 #include "png_dump.h"
 #include "preview.h"
+#include "sounds.h"
 #include "stage_data.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The gardens, then the levels' data derived from them.
+// The gardens, then the levels' data derived from them, then the sounds and music.
 DataFiles buildEverything() {
     DataFiles files = buildDataTree();
     addStageData(files);
     addCollectibles(files);
     addPanel(files);
+    addSoundEffects(files);
+    addMusic(files);
     return files;
 }
 
@@ -36,7 +40,8 @@ int usage() {
                  "usage: oxa-data [--keep-progress] OUTDIR\n"
                  "       oxa-data --png-textures DIR\n"
                  "       oxa-data --preview DIR [SCENE]\n"
-                 "       oxa-data --preview-collectibles DIR\n");
+                 "       oxa-data --preview-collectibles DIR\n"
+                 "       oxa-data --sounds DIR\n");
     return 2;
 }
 
@@ -74,6 +79,13 @@ int main(int argc, char** argv) {
         }
         if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--preview") {
             renderPreviews(buildDataTree(), argv[2], argc == 4 ? std::stoi(argv[3]) : -1);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--sounds") {
+            DataFiles files;
+            addSoundEffects(files);
+            addMusic(files);
+            writeDataTree(files, argv[2]);
             return 0;
         }
         if (argc == 3 && std::string(argv[1]) == "--preview-collectibles") {
