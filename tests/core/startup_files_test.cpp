@@ -76,6 +76,11 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
     EXPECT_EQ(options.fixedStep, 20u);
     EXPECT_EQ(options.screenshot, "a.png");
     EXPECT_EQ(options.frames, 30);
+    EXPECT_FALSE(options.noSound);
+    EXPECT_EQ(parseOptions({"--nosound", "--sound-log", "s.log"}, options, error),
+              OptionsResult::Run);
+    EXPECT_TRUE(options.noSound);
+    EXPECT_EQ(options.soundLog, "s.log");
 
     const std::vector<std::vector<std::string>> bad = {{"--bogus"},
                                                        {"--data"},
@@ -83,6 +88,7 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
                                                        {"--fixed-step", "fast"},
                                                        {"--frames", "-1"},
                                                        {"--frames", "5"},
+                                                       {"--sound-log"},
                                                        {"extra"}};
     for (const auto& args : bad) {
         Options o;
