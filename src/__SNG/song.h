@@ -22,8 +22,5 @@ struct Song {
 
 extern Song song;
 
-// The file of each slot in table order; null for the level's music and the kept buffers.
-extern const std::array<const char*, soundSlotCount> soundTableFiles;
-
 // Frees every sound and closes the device (the tests start again with a fresh record).
 void stopSound();

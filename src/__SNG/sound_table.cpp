@@ -8,14 +8,6 @@
 #include "assets/data_error.h"
 #include "platform/clock.h"
 
-const std::array<const char*, soundSlotCount> soundTableFiles = {
-    nullptr,           "MOV\\menu.wav",  nullptr,           "MOV\\diam.wav",
-    "MOV\\kwiat.wav",  "MOV\\ul.wav",    "MOV\\boun.wav",   "MOV\\zegar.wav",
-    "MOV\\speed.wav",  "MOV\\brawo.wav", "MOV\\obrot.wav",  "MOV\\klik.wav",
-    "MOV\\pogo.wav",   nullptr,          "MOV\\atak.wav",   "MOV\\pogow.wav",
-    nullptr,           "MOV\\atakw.wav",
-};
-
 namespace {
 
 // The music switch's memory of the last tick.

@@ -4,28 +4,8 @@
 // makes of its own (each fish's two splashes). Every call is safe when sound is off
 // (--nosound, or no sound device): it does nothing.
 
+#include <array>
 #include <string>
-
-// Start-up, once the main menu and its pointer are loaded: opens the sound device and
-// loads the table's sounds in table order, from "MOV\menu.wav" to "MOV\atakw.wav". A
-// table sound that is missing or cannot be played throws a DataError naming the file
-// ("MOV\klik.wav: no such file"), with or without a device: a broken tree fails the same
-// way everywhere. Without a device (or when `useDevice` is false, --nosound) the game
-// plays silently; a missing device is said in one line on stderr. `soundLog`, when not
-// empty, is a file that gets one line for every sound started or stopped (for tests).
-void startSound(unsigned long window, bool useDevice, const std::string& soundLog = {});
-
-// Level start, right after the stage file is read: loads the level's music from the
-// stage's music file ("MOV\muzyka01.wav"). When it cannot be loaded the slot keeps the
-// music it had.
-void loadLevelMusic(const std::string& file);
-
-// The one-second housekeeping tick: the menu music in the menus, the level's music while
-// playing, switching at most once a tick.
-void switchMusic(int screen);
-
-// Whether sounds really play (a device is open).
-bool soundPlaying();
 
 // The slots of `song`, in table order. Slots 2, 13 and 16 are the first buffers of the
 // menu music and the two chase sounds, kept for their volume.
@@ -51,6 +31,18 @@ enum SoundSlot : int {
 };
 constexpr int soundSlotCount = 18;
 
+// The file of each slot in table order; null for the level's music and the kept buffers.
+inline constexpr std::array<const char*, soundSlotCount> soundTableFiles = {
+    nullptr,          "MOV\\menu.wav",  nullptr,          "MOV\\diam.wav",
+    "MOV\\kwiat.wav", "MOV\\ul.wav",    "MOV\\boun.wav",  "MOV\\zegar.wav",
+    "MOV\\speed.wav", "MOV\\brawo.wav", "MOV\\obrot.wav", "MOV\\klik.wav",
+    "MOV\\pogo.wav",  nullptr,          "MOV\\atak.wav",  "MOV\\pogow.wav",
+    nullptr,          "MOV\\atakw.wav",
+};
+// The splashes every fish makes, leaving the water and falling back in.
+inline constexpr const char* fishLeavesWaterSound = "MOV\\u_bang.wav";
+inline constexpr const char* fishEntersWaterSound = "MOV\\d_bang.wav";
+
 // Plays the slot's sound once (priority 0, no flags); nothing when the slot is empty.
 void playEffect(SoundSlot slot);
 
@@ -67,3 +59,27 @@ CSound* createLevelSound(const std::string& file);
 void playLevelSound(CSound* sound);
 void setLevelSoundVolume(CSound* sound, long volume);  // as setSlotVolume
 void freeLevelSound(CSound* sound);
+
+// The sound system's own steps, called by the start-up, the level start and the
+// housekeeping tick.
+
+// Start-up, once the main menu and its pointer are loaded: opens the sound device and
+// loads the table's sounds in table order, from "MOV\menu.wav" to "MOV\atakw.wav". A
+// table sound that is missing or cannot be played throws a DataError naming the file
+// ("MOV\klik.wav: no such file"), with or without a device: a broken tree fails the same
+// way everywhere. Without a device (or when `useDevice` is false, --nosound) the game
+// plays silently; a missing device is said in one line on stderr. `soundLog`, when not
+// empty, is a file that gets one line for every sound started or stopped (for tests).
+void startSound(unsigned long window, bool useDevice, const std::string& soundLog = {});
+
+// Level start, right after the stage file is read: loads the level's music from the
+// stage's music file ("MOV\muzyka01.wav"). When it cannot be loaded the slot keeps the
+// music it had.
+void loadLevelMusic(const std::string& file);
+
+// The one-second housekeeping tick: the menu music in the menus, the level's music while
+// playing, switching at most once a tick.
+void switchMusic(int screen);
+
+// Whether sounds really play (a device is open).
+bool soundPlaying();

@@ -47,6 +47,23 @@ if command -v python3 >/dev/null; then
     python3 -c 'import json,sys; json.load(sys.stdin)' <<<"$out" || fail "not JSON: $out"
 fi
 
+# Waves: format, length and peak, or why the game could not play one.
+mkdir -p MOV
+sox -D -n -r 22050 -b 16 -c 1 MOV/beep.wav synth 0.5 sine 440 vol 0.5
+printf 'RIFF\x04\x00\x00\x00AVI ' >MOV/movie.wav
+sox -D -n -r 22050 -b 32 -e float -c 1 MOV/float.wav synth 0.1 sine 440
+status=0
+out=$("$check" mov/BEEP.wav MOV/movie.wav MOV/float.wav 2>&1) || status=$?
+[[ $status -eq 1 ]] || fail "waves the game cannot play gave status $status"
+grep -qxE 'MOV/beep\.wav: wave, PCM 22050 Hz 16-bit mono, 0\.50 s, peak -6\.[0-9] dB' <<<"$out" ||
+    fail "no summary of the beep in: $out"
+expect_line "$out" 'MOV/movie.wav: a RIFF file of form "AVI ", not "WAVE"'
+grep -qxE 'MOV/float\.wav: format tag (3|65534): only PCM sound .*' <<<"$out" ||
+    fail "no refusal of the float wave in: $out"
+out=$("$check" --json MOV/beep.wav) || fail "--json on a wave failed"
+grep -q '"kind": "wave"' <<<"$out" && grep -q '"samplesPerSecond": 22050' <<<"$out" ||
+    fail "no wave in: $out"
+
 status=0
 "$check" --as nonsense MOD/DATA/kwiata.wkx 2>/dev/null || status=$?
 [[ $status -eq 2 ]] || fail "a wrong command line gave status $status"

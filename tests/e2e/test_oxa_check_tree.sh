@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # oxa-check --tree on the generated data tree (clean) and on a damaged copy: a texture
-# deleted, a scene file cut short and a scene file holding one object too few. Each
+# deleted, a scene file cut short, a scene file holding one object too few, a table sound
+# deleted and a level's music cut short. Each
 # problem is one line naming its file, and the status says whether the tree is clean.
 set -euo pipefail
 check=${OXA_CHECK:?set OXA_CHECK to the oxa-check binary}
@@ -18,7 +19,7 @@ expect_line() { # expect_line OUTPUT EXTENDED-REGEX
 }
 
 out=$("$check" --tree "$data") || fail "the generated tree gave status $?: $out"
-expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), no problems"
+expect_line "$out" ".*: [0-9]+ files read \(.*sounds.*\), no problems"
 [[ $(wc -l <<<"$out") -eq 1 ]] || fail "a clean tree printed more than its summary: $out"
 
 broken="$OUT/data"
@@ -27,6 +28,9 @@ rm "$broken/SCE/BMP_0/ziemia.srm"
 head -n 100 "$data/SCE/DATA/garden03.wkx" >"$broken/SCE/DATA/garden03.wkx"
 # Scene 5 draws 31 objects; its count line now says 30 and the last block is left over.
 sed '1s/.*/ 30\r/' "$data/SCE/DATA/garden05.wkx" >"$broken/SCE/DATA/garden05.wkx"
+# A sound of the table gone, a level's music cut short.
+rm "$broken/MOV/klik.wav"
+head -c 30 "$data/MOV/muzyka03.wav" >"$broken/MOV/muzyka03.wav"
 
 status=0
 out=$("$check" --tree "$broken") || status=$?
@@ -35,6 +39,8 @@ echo "$out"
 expect_line "$out" "$broken/SCE/BMP_0/ziemia\.srm: missing, named by the slots of scenes 00 01 .*"
 expect_line "$out" "$broken/SCE/DATA/garden03\.wkx:[0-9]+: List index out of bounds \([0-9]+\)"
 expect_line "$out" "$broken/SCE/DATA/garden05\.wkx:1: 30 objects, but scene 05 draws 31"
+expect_line "$out" "$broken/MOV/klik\.wav: missing, named by the sound table"
+expect_line "$out" "$broken/MOV/muzyka03\.wav: the \"fmt \" chunk is cut short"
 expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), [0-9]+ problems"
 
 status=0

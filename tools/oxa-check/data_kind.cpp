@@ -25,7 +25,8 @@ bool endsWithPath(std::string_view path, std::string_view tail) {
            (path.size() == tail.size() || path[path.size() - tail.size() - 1] == '/');
 }
 
-constexpr std::array<std::string_view, 4> kindNames = {"texture", "object", "scene", "layout"};
+constexpr std::array<std::string_view, 5> kindNames = {"texture", "object", "scene", "layout",
+                                                       "wave"};
 
 }  // namespace
 
@@ -33,6 +34,7 @@ std::optional<DataKind> guessDataKind(std::string_view path) {
     std::string key = normalised(path);
     if (endsWith(key, ".srm")) return DataKind::Texture;
     if (endsWith(key, ".mex")) return DataKind::Layout;
+    if (endsWith(key, ".wav")) return DataKind::Wave;
     if (!endsWith(key, ".wkx")) return std::nullopt;
     if (endsWithPath(key, "mod/data/oxa.wkx")) return DataKind::Scene;
     size_t slash = key.rfind('/');

@@ -85,6 +85,12 @@ Inspection inspectFile(std::string_view path, std::optional<DataKind> kind) {
         result.error = DataError("Cannot open file " + result.file);
         return result;
     }
+    if (*result.kind == DataKind::Wave) {
+        std::string problem;
+        result.wave = summariseWave(std::move(*bytes), problem);
+        if (!result.wave) result.error = DataError(problem, result.file);
+        return result;
+    }
     if (*result.kind == DataKind::Texture) {
         result.texture = parseTextureFile(*bytes);
         if (!result.texture)

@@ -8,12 +8,14 @@
 #include "assets/model_file.h"
 #include "assets/texture_file.h"
 #include "data_kind.h"
+#include "wave_summary.h"
 
 struct Inspection {
     std::string file;              // the name given, or the real path it resolved to
     std::optional<DataKind> kind;  // unset when the name implies none and --as was not given
     std::optional<ModelFile> model;
     std::optional<TextureFile> texture;
+    std::optional<WaveSummary> wave;
     std::optional<DataError> error;
 
     bool ok() const { return !error; }

@@ -128,6 +128,14 @@ void writeTexture(std::ostream& out, const TextureFile& texture) {
         << ", \"bytesInFile\": " << texture.storedPixelBytes;
 }
 
+void writeWave(std::ostream& out, const WaveSummary& wave) {
+    const WaveFormat& f = wave.format;
+    out << ",\n    \"format\": {\"tag\": " << f.formatTag << ", \"channels\": " << f.channels
+        << ", \"samplesPerSecond\": " << f.samplesPerSec << ", \"bitsPerSample\": " << f.bitsPerSample
+        << ", \"blockAlign\": " << f.blockAlign << "}, \"dataBytes\": " << wave.dataBytes
+        << ", \"seconds\": " << number(wave.seconds) << ", \"peak\": " << number(wave.peak);
+}
+
 void writeInspection(std::ostream& out, const Inspection& inspection) {
     out << "  {\"file\": " << quoted(inspection.file);
     if (inspection.kind) out << ", \"kind\": \"" << dataKindName(*inspection.kind) << "\"";
@@ -136,6 +144,8 @@ void writeInspection(std::ostream& out, const Inspection& inspection) {
             << ", \"line\": " << inspection.error->line() << "}";
     } else if (inspection.texture) {
         writeTexture(out, *inspection.texture);
+    } else if (inspection.wave) {
+        writeWave(out, *inspection.wave);
     } else if (inspection.model) {
         writeModel(out, *inspection.model);
     }

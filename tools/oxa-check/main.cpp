@@ -1,6 +1,6 @@
 // oxa-check: reads OXA data files the way the game reads them and says what it found.
 //
-//   oxa-check [--as texture|object|scene|layout] [--json] FILE...
+//   oxa-check [--as texture|object|scene|layout|wave] [--json] FILE...
 //   oxa-check --tree DIR
 //
 // One summary line per file, or the first error as "FILE:LINE: message". Exit status 0
@@ -27,7 +27,7 @@ struct Options {
 };
 
 constexpr const char* usage =
-    "usage: oxa-check [--as texture|object|scene|layout] [--json] FILE...\n"
+    "usage: oxa-check [--as texture|object|scene|layout|wave] [--json] FILE...\n"
     "       oxa-check --tree DIR\n"
     "Reads each data file as the game does: one line per file, or the first error as\n"
     "FILE:LINE: message. The kind of file follows from its name unless --as says it.\n";

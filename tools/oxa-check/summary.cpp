@@ -56,5 +56,6 @@ std::string modelSummary(const ModelFile& model) {
 std::string summaryLine(const Inspection& inspection) {
     if (inspection.error) return inspection.error->report();
     if (inspection.texture) return inspection.file + ": " + textureSummary(*inspection.texture);
+    if (inspection.wave) return inspection.file + ": wave, " + waveSummaryText(*inspection.wave);
     return inspection.file + ": " + modelSummary(*inspection.model);
 }
