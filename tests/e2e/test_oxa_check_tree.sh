@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # oxa-check --tree on the generated data tree (clean) and on a damaged copy: a texture
 # deleted, a scene file cut short, a scene file holding one object too few, a table sound
-# deleted and a level's music cut short. Each
-# problem is one line naming its file, and the status says whether the tree is clean.
+# deleted and a level's music cut short. Each problem is one line naming its file, and
+# the status says whether the tree is clean.
 set -euo pipefail
 check=${OXA_CHECK:?set OXA_CHECK to the oxa-check binary}
 data=${OXA_DATA:?set OXA_DATA to the generated data tree}
