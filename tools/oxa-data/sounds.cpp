@@ -82,7 +82,7 @@ Signal nectarSlurp() {
           [](double t) { return swell(t, 0.12) * 0.35; });
     glide(s, 0.17, 0.12, [](double t) { return 460 + 2600 * t; },
           [](double t) { return swell(t, 0.12) * 0.3; });
-    return finished(s, 0.5f, 0.03);
+    return finished(s, 0.75f, 0.03);
 }
 
 // A load delivered at the hive: a happy rising jingle on bells.
