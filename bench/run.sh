@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The benchmark: every level at 800 x 600 and 1024 x 768 under Xvfb, one fixed-step
-# autopilot run each, printed as one table.
+# autopilot run each with sound (OpenAL Soft mixing on its null device) and one with
+# --nosound, printed as one table.
 #   bench/run.sh BUILD_DIR [FRAMES]
 # Figures vary by a few per cent between runs on Xvfb; compare medians of several runs.
 set -euo pipefail
@@ -15,17 +16,24 @@ trap 'kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
 read -r -t 20 number <&"$fd"
 export DISPLAY=":$number"
 
-printf '%-6s %-9s %8s %10s %10s %10s %12s\n' level size 'frames/s' 'median ms' 'p99 ms' 'worst ms' 'start ms'
+# bench LEVEL SIZE [OPTION]: "fps median p99 worst start" of one run.
+bench() {
+    rm -rf "$work/data"
+    cp -r "$build/data" "$work/data"
+    # bench level 01 800x600: 600 frames, 251.3 frames/s, frame ms median 3.81 p99 6.20
+    # worst 9.71, level start 350.2 ms
+    "$build/oxa" --data "$work/data" --bench --level "$1" --window-size "$2" --fixed-step 16 \
+        --bench-frames "$frames" ${3:-} | grep '^bench ' |
+        sed -E 's/.* ([0-9.]+) frames\/s, frame ms median ([0-9.]+) p99 ([0-9.]+) worst ([0-9.]+), level start ([0-9.-]+) ms/\1 \2 \3 \4 \5/'
+}
+
+printf '%-6s %-9s %8s %10s %10s %10s %12s %14s %14s\n' level size 'frames/s' 'median ms' 'p99 ms' \
+    'worst ms' 'start ms' 'nosound fps' 'nosound median'
 for size in 800x600 1024x768; do
     for level in 1 2 3 4 5 6 7 8 9 10; do
-        rm -rf "$work/data"
-        cp -r "$build/data" "$work/data"
-        line=$("$build/oxa" --data "$work/data" --bench --level "$level" --window-size "$size" \
-            --fixed-step 16 --bench-frames "$frames" | grep '^bench ')
-        # bench level 01 800x600: 600 frames, 251.3 frames/s, frame ms median 3.81 p99 6.20
-        # worst 9.71, level start 350.2 ms
-        read -r fps median p99 worst start < <(echo "$line" |
-            sed -E 's/.* ([0-9.]+) frames\/s, frame ms median ([0-9.]+) p99 ([0-9.]+) worst ([0-9.]+), level start ([0-9.-]+) ms/\1 \2 \3 \4 \5/')
-        printf '%-6s %-9s %8s %10s %10s %10s %12s\n' "$level" "$size" "$fps" "$median" "$p99" "$worst" "$start"
+        read -r fps median p99 worst start < <(bench "$level" "$size")
+        read -r quietFps quietMedian _ < <(bench "$level" "$size" --nosound)
+        printf '%-6s %-9s %8s %10s %10s %10s %12s %14s %14s\n' "$level" "$size" "$fps" "$median" \
+            "$p99" "$worst" "$start" "$quietFps" "$quietMedian"
     done
 done

@@ -248,7 +248,7 @@ const std::vector<Tune>& tunes() {
            "c5*2 e5*2 a5*3 g5 | f5*2 a5*2 c6*2 a5*2 | g5*2 f5*2 e5*2 d5*2 | c5*6 .*2",
            0.8f, 0},
           {T::Chords, I::Pluck, "1 5 8 5 3 5 8 5", 0.3f, 4},
-          {T::Chords, I::Bass, "1*4 5*4", 0.45f, 2},
+          {T::Chords, I::Bass, "1*4 5*4", 0.45f, 3},
           {T::Chords, I::Pad, "c*8", 0.16f, 4},
           {T::Drums, I::Shaker, ". . o . . . o .", 0.15f}}},
         // Level 2, a meadow waltz on marimba.
@@ -259,7 +259,7 @@ const std::vector<Tune>& tunes() {
            "g5*2 e5*2 c5*2 | e5*6 | f5*2 a5*2 c6*2 | a5*4 f5*2 | e5*2 g5*2 c6*2 | g5*6 | "
            "d5*2 f5*2 b5*2 | a5*2 g5*2 f5*2 | e5*2 d5*2 c5*2 | c5*6",
            0.85f, 0},
-          {T::Chords, I::PluckBass, "1*2 . . . .", 0.55f, 2},
+          {T::Chords, I::PluckBass, "1*2 . . . .", 0.55f, 3},
           {T::Chords, I::Pluck, ". . c . c .", 0.22f, 4},
           {T::Chords, I::Pad, "c*6", 0.1f, 4}}},
         // Level 3, by the pond: an ocarina, drops of bells.
@@ -304,7 +304,7 @@ const std::vector<Tune>& tunes() {
            "f5*2 a5*2 c6*2 a5 f5 | e5*2 g5*2 c6*2 e6*2 | d6*2 b5*2 g5*2 d5*2 | "
            "c5*2 a5*2 b5*2 d6*2 | c6*4 .*4",
            0.8f, 0},
-          {T::Chords, I::Bass, "1 . 5 . 1 . 5 .", 0.5f, 2, 1000, 0.6},
+          {T::Chords, I::Bass, "1 . 5 . 1 . 5 .", 0.5f, 3, 1000, 0.6},
           {T::Chords, I::Pluck, ". c . c . c . c", 0.22f, 4},
           {T::Drums, I::Kick, "X . . . x . . .", 0.45f},
           {T::Drums, I::Shaker, "x o x o x o x o", 0.2f}}},
