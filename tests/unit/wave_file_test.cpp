@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "platform/data_paths.h"
 #include "unit/wave_fixtures.h"
@@ -89,6 +90,22 @@ TEST(WaveFile, HeadersAreReadAsTheyAreAndRefusedWhenBroken) {
             EXPECT_NE(wave.problem().find(c.problem), std::string::npos) << wave.problem();
         }
     }
+}
+
+std::vector<std::string> tracedCalls;
+
+TEST(WaveFile, FailuresGoToTheTraceHookWithTheCallThatFailed) {
+    setTraceHook([](const char*, int, HRESULT hr, const char* call, bool) {
+        tracedCalls.push_back(std::string(call) + " " + std::to_string(hr));
+    });
+    CWaveFile wave;
+    wave.OpenBytes(riff(pcmFormat(), "AVI "));
+    wave.OpenBytes(riff(pcmFormat()));
+    setTraceHook(nullptr);
+    wave.OpenBytes("");
+    const std::string fail = " " + std::to_string(E_FAIL);
+    EXPECT_EQ(tracedCalls, (std::vector<std::string>{"mmioFOURCC" + fail, "ReadMMIO" + fail,
+                                                     "mmioDescend" + fail, "ResetFile" + fail}));
 }
 
 TEST(WaveFile, TheFormatFieldsAreTheFilesAndExtraBytesFollowThem) {
