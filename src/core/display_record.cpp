@@ -79,6 +79,7 @@ void DisplayRecord::switchMode(const DisplayRecord& wanted) {
     glutReshapeWindow(w, h);
     glutMainLoopEvent();
     if (!windowedMode) platform::placeWindowAtOrigin();
+    loadMenuPointer();
     drawOneFrame();
 }
 

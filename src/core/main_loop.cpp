@@ -17,6 +17,7 @@
 #include "game/kamera.h"
 #include "game/pickup_icons.h"
 #include "game/stage_settings.h"
+#include "menus/menu_pointer.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/screenshot.h"
@@ -72,6 +73,7 @@ void display() {
         } else {
             const ScreenHandlers* handlers = currentScreenHandlers();
             if (handlers && handlers->draw) handlers->draw();
+            drawMenuPointer();
         }
         if (medium.showFps) {
             glPushMatrix();

@@ -7,6 +7,7 @@
 #include "assets/data_error.h"
 #include "core/bench.h"
 #include "core/display_record.h"
+#include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/input_handlers.h"
 #include "core/interactors.h"
@@ -17,6 +18,7 @@
 #include "core/top_level.h"
 #include "game/progress_file.h"
 #include "game/stage_settings.h"
+#include "menus/menus.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/window.h"
@@ -92,7 +94,9 @@ void runGame(const Options& requested, int argc, char** argv) {
     DisplayRecord::switchMode(ekran);
     ekran.queryMode();
     glEnable(GL_DEPTH_TEST);
-    // The main menu and its pointer load here.
+    // The menus reach the game only through this flow.
+    connectMenus({resumeLevel, [] { quitGame(0); }, drawOneFrame});
+    loadMainMenu();
     platform::hideSystemCursor();
     medium.screen = ScreenMainMenu;
     // The sound system starts here.

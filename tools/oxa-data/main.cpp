@@ -13,6 +13,7 @@
 #include "collectibles.h"
 #include "collectibles_preview.h"
 #include "data_tree.h"
+#include "menu_art.h"
 #include "panel_art.h"
 #include "png_dump.h"
 #include "preview.h"
@@ -28,6 +29,7 @@ DataFiles buildEverything() {
     addStageData(files);
     addCollectibles(files);
     addPanel(files);
+    addMenus(files);
     return files;
 }
 
