@@ -84,7 +84,7 @@ void paintFace(Image& image, Box box, const std::string& word, const FaceStyle& 
                     face.y0 + face.h() * 0.3f};
     fillRegion(image, shine.x0, shine.y0, shine.x1, shine.y1, roundedBox(shine, shine.h() / 2),
                [](float, float) { return Colour{1, 1, 1, 0.35f}; });
-    const TextMask text = setTextToFit(word, face.h() * 0.42f, face.w() - 2 * radius);
+    const TextMask text = setTextToFit(word, face.h() * 0.48f, face.w() - 2 * radius);
     paintTextCentred(image, text, face.cx(), face.cy() + face.h() * 0.02f, style.text);
 }
 
@@ -93,9 +93,9 @@ const FaceStyle plainButton{hex(0x8d6e63), hex(0xfffde7), hex(0xffe082),
 const FaceStyle litButton{hex(0xffffff), hex(0xffca28), hex(0xf57c00),
                           {hex(0xffffff), hex(0xfff9c4), ink, 3.5f}};
 // The pages' button is only ever drawn from the lit atlas, tinted yellow under the pointer:
-// white and blue, so that the tint shows.
-const FaceStyle pageButton{hex(0x1565c0), hex(0xffffff), hex(0xe3f2fd),
-                           {hex(0x1565c0), hex(0x0d47a1), hex(0xffffff), 0}};
+// sky blue, which the tint turns green.
+const FaceStyle pageButton{hex(0x0d47a1), hex(0xe3f2fd), hex(0x64b5f6),
+                           {hex(0xffffff), hex(0xffffff), hex(0x0d47a1), 3.5f}};
 
 std::vector<MenuRect> mainButtonRects() {
     std::vector<MenuRect> rects(mainMenu::buttons.begin(), mainMenu::buttons.end());
@@ -103,7 +103,9 @@ std::vector<MenuRect> mainButtonRects() {
     return rects;
 }
 
-Image buttonAtlas(bool lit) {
+}  // namespace
+
+Image mainButtonFaces(bool lit) {
     const MenuTexts& texts = menuTexts();
     Image image(menuCanvas::side, clear);
     const auto atlas = mainButtonAtlas();
@@ -115,6 +117,8 @@ Image buttonAtlas(bool lit) {
     bleedColours(image);
     return flipped(image);
 }
+
+namespace {
 
 // The main menu's picture: a garden with the hive, the game's name and the bee.
 Image mainBackground(const std::vector<Colour>& garden) {
@@ -166,7 +170,9 @@ std::vector<AtlasButton> quitButtons() {
     return buttons;
 }
 
-Image quitPicture(bool lit) {
+}  // namespace
+
+Image quitFaces(bool lit) {
     const MenuTexts& texts = menuTexts();
     Image image(quitAtlas::side, clear);
     const auto buttons = quitButtons();
@@ -182,17 +188,12 @@ Image quitPicture(bool lit) {
         const Box d = quitAtlas::dialogBox;
         shadow(image, d.grown(-10), 40, 8, 0.45f);
         plate(image, d.grown(-10), 40, 10, hex(0xff8f00), hex(0xfffde7), hex(0xffecb3));
-        // The question over the buttons, and a sleepy moon: time for bed?
+        // The bee asks the question over the buttons.
         const float unitTop = quitAtlas::dialog.top;
         auto rowOf = [&](float unitY) { return d.y0 + (unitTop - unitY) * pixelsPerUnit; };
-        auto columnOf = [&](float unitX) { return d.x0 + (unitX - quitAtlas::dialog.left) * pixelsPerUnit; };
-        const TextMask question = setTextToFit(texts.quitQuestion, 3.2f * pixelsPerUnit, d.w() - 60);
-        paintTextCentred(image, question, d.cx(), rowOf(35.5f), {hex(0x5d4037), ink, hex(0xffffff), 0});
-        paintBee(image, columnOf(25), rowOf(26.5f), 6 * pixelsPerUnit);
-        image.ellipse(columnOf(55), rowOf(26.5f), 2.2f * pixelsPerUnit, 2.2f * pixelsPerUnit,
-                      hex(0xffee58), 1.5f);
-        image.ellipse(columnOf(56.2f), rowOf(27.4f), 2 * pixelsPerUnit, 2 * pixelsPerUnit,
-                      hex(0xffecb3), 1.5f);
+        paintBee(image, d.cx() - 0.6f * pixelsPerUnit, rowOf(38.8f), 6.5f * pixelsPerUnit);
+        const TextMask question = setTextToFit(texts.quitQuestion, 3 * pixelsPerUnit, d.w() - 60);
+        paintTextCentred(image, question, d.cx(), rowOf(32), {hex(0x5d4037), ink, hex(0xffffff), 0});
         const Box v = quitAtlas::veilBox;
         image.rect(v.x0, v.y0, v.x1, v.y1, {0.15f, 0.08f, 0.02f, 1}, 0.1f);
         for (int y = static_cast<int>(v.y0); y < static_cast<int>(v.y1); ++y) {
@@ -210,6 +211,8 @@ Image pointerPicture() {
     bleedColours(image);
     return flipped(image);
 }
+
+namespace {
 
 // The garden behind the menus: the bee's eye view of the meadow of scene 7, the hive on the
 // right.
@@ -262,10 +265,10 @@ void addMenus(DataFiles& files) {
 
     const std::vector<Colour> garden = menuGarden(files);
     files["MEN\\BMP_0\\menuonez.srm"] = encodeTexture(mainBackground(garden), false);
-    files["MEN\\BMP_0\\menuonex.srm"] = encodeTexture(buttonAtlas(true), true);
-    files["MEN\\BMP_0\\menuoney.srm"] = encodeTexture(buttonAtlas(false), true);
-    files["MEN\\BMP_0\\menuzaky.srm"] = encodeTexture(quitPicture(false), true);
-    files["MEN\\BMP_0\\menuzakx.srm"] = encodeTexture(quitPicture(true), true);
+    files["MEN\\BMP_0\\menuonex.srm"] = encodeTexture(mainButtonFaces(true), true);
+    files["MEN\\BMP_0\\menuoney.srm"] = encodeTexture(mainButtonFaces(false), true);
+    files["MEN\\BMP_0\\menuzaky.srm"] = encodeTexture(quitFaces(false), true);
+    files["MEN\\BMP_0\\menuzakx.srm"] = encodeTexture(quitFaces(true), true);
     files["PUL\\BMP_0\\kursor.srm"] = encodeTexture(pointerPicture(), true);
     files["MEN\\BMP_0\\sterowanie.srm"] = encodeTexture(controlsPage(garden), false);
     files["MEN\\BMP_0\\help.srm"] = encodeTexture(helpPage(garden), false);

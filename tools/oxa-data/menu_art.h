@@ -11,6 +11,7 @@
 #include "data_tree.h"
 #include "layout_writer.h"
 #include "menus/menu_layouts.h"
+#include "paint.h"
 
 // Menu pictures are painted at 1024 x 768, one texel a pixel at that screen size, in the
 // top rows of a 1024 texture; the layouts show only those rows.
@@ -34,6 +35,13 @@ std::vector<AtlasButton> mainButtonAtlas();
 std::vector<LayoutElement> mainMenuLayout();
 std::vector<LayoutElement> quitLayout();
 std::vector<LayoutElement> pageLayout();
+
+// The textures, t up as they are stored: the main menu's button faces (menuonex lit,
+// menuoney plain), the quit question (menuzakx lit, menuzaky plain: the dialog and the
+// veil are on the plain one) and the pointer.
+Image mainButtonFaces(bool lit);
+Image quitFaces(bool lit);
+Image pointerPicture();
 
 // Adds every menu file. The main menu's background shows a garden, so the gardens must be
 // in `files` already.

@@ -92,16 +92,6 @@ void escapeKey(Image& image, float cx, float cy, float size, const std::string& 
 void mouse(Image& image, float cx, float cy, float size) {
     const float w = size * 0.34f, h = size * 0.5f;
     const Box body{cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2};
-    // The cable, curling away from the top.
-    for (int i = 0; i < 24; ++i) {
-        const float t0 = static_cast<float>(i) / 24, t1 = static_cast<float>(i + 1) / 24;
-        auto point = [&](float t) {
-            return Point2{cx + std::sin(t * pi * 1.4f) * size * 0.08f,
-                          body.y0 - t * size * 0.16f};
-        };
-        const Point2 a = point(t0), b = point(t1);
-        image.line(a.x, a.y, b.x, b.y, size * 0.03f, ink);
-    }
     shadow(image, body, w * 0.5f, size * 0.02f, 0.35f);
     plate(image, body, w * 0.5f, size * 0.025f, ink, hex(0xffffff), hex(0xcfd8dc));
     image.line(body.x0 + w * 0.1f, body.y0 + h * 0.42f, body.x1 - w * 0.1f, body.y0 + h * 0.42f,
@@ -163,11 +153,12 @@ void drop(Image& image, float cx, float cy, float size) {
                   {1, 1, 1, 0.7f}, 1.5f);
 }
 
+// Five drops, three in front and two behind.
 void drops(Image& image, float cx, float cy, float size) {
-    for (int k = 0; k < 5; ++k) {
-        const float x = cx + (static_cast<float>(k) - 2) * size * 0.2f;
-        drop(image, x, cy + size * 0.08f, size * 0.18f);
-    }
+    const float places[5][2] = {{-0.17f, -0.12f}, {0.17f, -0.12f}, {-0.34f, 0.2f}, {0, 0.2f},
+                                {0.34f, 0.2f}};
+    for (const auto& place : places)
+        drop(image, cx + place[0] * size, cy + place[1] * size, size * 0.3f);
 }
 
 void hive(Image& image, float cx, float cy, float size) {
@@ -244,8 +235,8 @@ void dragonfly(Image& image, float cx, float cy, float size) {
 }
 
 void thieves(Image& image, float cx, float cy, float size) {
-    butterfly(image, cx - size * 0.2f, cy, size * 0.62f);
-    dragonfly(image, cx + size * 0.28f, cy + size * 0.02f, size * 0.6f);
+    butterfly(image, cx - size * 0.22f, cy, size * 0.8f);
+    dragonfly(image, cx + size * 0.32f, cy + size * 0.02f, size * 0.8f);
 }
 
 void alarmClock(Image& image, float cx, float cy, float size) {

@@ -14,9 +14,9 @@ const MenuTexts& englishTexts() {
         .escapeKey = "Esc",
         .controlsLines =
             {
-                {PageIcon::mouse, "Move the mouse left and right\nto turn, up and down to climb"},
+                {PageIcon::mouse, "Move the mouse left and right to turn,\nup to fly higher, down to fly lower"},
                 {PageIcon::arrowUp, "Hold the Up arrow\nto fly faster"},
-                {PageIcon::arrowDown, "Hold the Down arrow\nto slow down"},
+                {PageIcon::arrowDown, "Hold the Down arrow\nto slow down and fly back"},
                 {PageIcon::escapeKey, "Esc takes you back\nto the menu"},
             },
         .helpTitle = "How to play",
@@ -26,7 +26,7 @@ const MenuTexts& englishTexts() {
                 {PageIcon::drops, "You can carry five drops"},
                 {PageIcon::hive, "Take them home to the hive"},
                 {PageIcon::jar, "Jar full? Fly into the hive!"},
-                {PageIcon::thief, "Butterflies and dragonflies\nsteal your nectar"},
+                {PageIcon::thief, "Watch out for nectar thieves!"},
                 {PageIcon::clock, "Clocks give you more time"},
             },
         .creditsTitle = "Credits",
