@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/display_record.h"
+#include "core/frame_time.h"
 #include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/input_handlers.h"
@@ -14,6 +15,8 @@
 #include "game/kontrol.h"
 #include "menus/menu_pointer.h"
 #include "menus/menu_screens.h"
+#include "platform/clock.h"
+#include "platform/scheduler.h"
 
 namespace {
 
@@ -112,6 +115,9 @@ TEST_F(Menus, ContinueWithNoLevelInProgressDoesNothing) {
 }
 
 TEST_F(Menus, EscapeLeavesTheLevelAndContinueResumesIt) {
+    platform::scheduler().reset();
+    platform::scheduler().setFixedStep(50);
+    glh::reset.lastTick = 0;
     medium.screen = ScreenPlaying;
     medium.currentLevel = 4;
     medium.countdownActive = 1;
@@ -120,12 +126,19 @@ TEST_F(Menus, EscapeLeavesTheLevelAndContinueResumesIt) {
     ASSERT_EQ(medium.screen, ScreenMainMenu);
     EXPECT_EQ(glh::kontrol.clock.gameState, stageStopped);
 
+    for (int frame = 0; frame < 200; ++frame) platform::scheduler().advanceFrame();  // 10 s
+
     pointAt(20, 44);
     click();
     EXPECT_EQ(resumes, 1);
     EXPECT_EQ(medium.screen, ScreenPlaying);
     EXPECT_EQ(glh::kontrol.clock.gameState, stageRunning);
     EXPECT_EQ(medium.currentLevel, 4);
+    // The ten seconds in the menu are not one frame of flight.
+    EXPECT_EQ(glh::reset.lastTick, platform::timeGetTime());
+    EXPECT_GE(glh::reset.lastTick, 10000u);
+    platform::scheduler().reset();
+    platform::scheduler().setFixedStep(0);
 }
 
 TEST_F(Menus, TheQuitQuestionHoldsTheMainMenuBehindIt) {
