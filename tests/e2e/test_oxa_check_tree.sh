@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # oxa-check --tree on the generated data tree (clean) and on a damaged copy: a texture
-# deleted, a scene file cut short and a scene file holding one object too few. Each
-# problem is one line naming its file, and the status says whether the tree is clean.
+# deleted, a scene file cut short, a scene file holding one object too few, a menu layout
+# holding too few and the menus' pointer deleted. Each problem is one line naming its
+# file, and the status says whether the tree is clean.
 set -euo pipefail
 check=${OXA_CHECK:?set OXA_CHECK to the oxa-check binary}
 data=${OXA_DATA:?set OXA_DATA to the generated data tree}
@@ -27,6 +28,9 @@ rm "$broken/SCE/BMP_0/ziemia.srm"
 head -n 100 "$data/SCE/DATA/garden03.wkx" >"$broken/SCE/DATA/garden03.wkx"
 # Scene 5 draws 31 objects; its count line now says 30 and the last block is left over.
 sed '1s/.*/ 30\r/' "$data/SCE/DATA/garden05.wkx" >"$broken/SCE/DATA/garden05.wkx"
+# The main menu's layout with two objects of eight, and the menus' pointer gone.
+sed '1s/.*/  2\r/' "$data/MEN/DAT/menuone.mex" >"$broken/MEN/DAT/menuone.mex"
+rm "$broken/PUL/BMP_0/kursor.srm"
 
 status=0
 out=$("$check" --tree "$broken") || status=$?
@@ -35,6 +39,8 @@ echo "$out"
 expect_line "$out" "$broken/SCE/BMP_0/ziemia\.srm: missing, named by the slots of scenes 00 01 .*"
 expect_line "$out" "$broken/SCE/DATA/garden03\.wkx:[0-9]+: List index out of bounds \([0-9]+\)"
 expect_line "$out" "$broken/SCE/DATA/garden05\.wkx:1: 30 objects, but scene 05 draws 31"
+expect_line "$out" "$broken/MEN/DAT/menuone\.mex:1: 2 objects, but the main menu draws 8"
+expect_line "$out" "$broken/PUL/BMP_0/kursor\.srm: missing, named by the menus' pointer"
 expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), [0-9]+ problems"
 
 status=0
