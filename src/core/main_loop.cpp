@@ -166,8 +166,13 @@ void drawScreenText(int x, int y, const std::string& text) {
     glPushMatrix();
     glLoadIdentity();
     glDisable(GL_DEPTH_TEST);
+    // Bitmap letters are textured like any fragment: with the last texture of the menus or
+    // the level still bound they came out in its colours, or not at all.
+    const GLboolean texturing = glIsEnabled(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_2D);
     glRasterPos2i(x, y);
     for (unsigned char c : text) glutBitmapCharacter(GLUT_BITMAP_TIMES_ROMAN_24, c);
+    if (texturing) glEnable(GL_TEXTURE_2D);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
