@@ -73,8 +73,9 @@ struct FaceStyle {
 };
 
 // A rounded plate filling the face's box (a texel short of its edges, so that filtering
-// never reaches a neighbour) with its word in the middle.
-void paintFace(Image& image, Box box, const std::string& word, const FaceStyle& style) {
+// never reaches a neighbour) with its word in the middle, or beside its sign.
+void paintFace(Image& image, Box box, const std::string& word, const FaceStyle& style,
+               ButtonIcon icon = ButtonIcon::none) {
     const Box face = box.grown(-2);
     const float radius = face.h() * 0.38f;
     const float edge = std::max(3.0f, face.h() * 0.07f);
@@ -84,9 +85,21 @@ void paintFace(Image& image, Box box, const std::string& word, const FaceStyle& 
                     face.y0 + face.h() * 0.3f};
     fillRegion(image, shine.x0, shine.y0, shine.x1, shine.y1, roundedBox(shine, shine.h() / 2),
                [](float, float) { return Colour{1, 1, 1, 0.35f}; });
-    const TextMask text = setTextToFit(word, face.h() * 0.48f, face.w() - 2 * radius);
-    paintTextCentred(image, text, face.cx(), face.cy() + face.h() * 0.02f, style.text);
+    float left = face.x0 + radius * 0.6f;
+    if (icon != ButtonIcon::none) {
+        const float size = face.h() * 0.72f;
+        paintButtonIcon(image, icon, face.x0 + edge + face.h() * 0.55f, face.cy(), size);
+        left = face.x0 + edge + face.h() * 1.05f;
+    }
+    const float right = face.x1 - radius * 0.6f;
+    const TextMask text = setTextToFit(word, face.h() * 0.48f, right - left);
+    paintTextCentred(image, text, (left + right) / 2, face.cy() + face.h() * 0.02f, style.text);
 }
+
+// The signs of the main menu's buttons from the top.
+constexpr ButtonIcon mainMenuIcons[mainMenu::buttonCount] = {
+    ButtonIcon::bee,   ButtonIcon::play,  ButtonIcon::gear, ButtonIcon::mouse,
+    ButtonIcon::cup,   ButtonIcon::heart, ButtonIcon::door};
 
 const FaceStyle plainButton{hex(0x8d6e63), hex(0xfffde7), hex(0xffe082),
                             {hex(0x4e342e), hex(0x3e2723), hex(0xffffff), 0}};
@@ -111,7 +124,8 @@ Image mainButtonFaces(bool lit) {
     const auto atlas = mainButtonAtlas();
     for (int k = 0; k < mainMenu::buttonCount; ++k) {
         paintFace(image, pixelsOf(atlas[static_cast<size_t>(k)], image.side()),
-                  texts.mainMenuButtons.at(static_cast<size_t>(k)), lit ? litButton : plainButton);
+                  texts.mainMenuButtons.at(static_cast<size_t>(k)), lit ? litButton : plainButton,
+                  mainMenuIcons[k]);
     }
     paintFace(image, pixelsOf(atlas.back(), image.side()), texts.pageButton, pageButton);
     bleedColours(image);
@@ -153,8 +167,8 @@ Image mainBackground(const std::vector<Colour>& garden) {
 // the veil that dims the main menu behind it, and the two buttons.
 namespace quitAtlas {
 constexpr int side = 512;
-constexpr MenuRect dialog{20, 60, 17.5f, 44};
-constexpr Box dialogBox{8, 8, 8 + 40 * pixelsPerUnit, 8 + 26.5f * pixelsPerUnit};
+constexpr MenuRect dialog{20, 60, 19.5f, 43.5f};
+constexpr Box dialogBox{8, 8, 8 + 40 * pixelsPerUnit, 8 + 24 * pixelsPerUnit};
 constexpr Box veilBox{8, 360, 40, 392};
 }  // namespace quitAtlas
 

@@ -360,6 +360,86 @@ void paintPageIcon(Image& image, PageIcon icon, float cx, float cy, float size,
     }
 }
 
+void paintButtonIcon(Image& image, ButtonIcon icon, float cx, float cy, float size) {
+    const float edge = std::max(2.0f, size * 0.06f);
+    switch (icon) {
+        case ButtonIcon::none:
+            return;
+        case ButtonIcon::bee:
+            paintBee(image, cx - size * 0.1f, cy + size * 0.08f, size * 0.8f);
+            return;
+        case ButtonIcon::play:
+            outlinedEllipse(image, cx, cy, size * 0.45f, size * 0.45f, edge, hex(0x66bb6a));
+            outlinedPolygon(image,
+                            {{cx - size * 0.14f, cy - size * 0.22f},
+                             {cx + size * 0.24f, cy},
+                             {cx - size * 0.14f, cy + size * 0.22f}},
+                            edge * 0.5f, hex(0xffffff));
+            return;
+        case ButtonIcon::gear: {
+            std::vector<Point2> teeth;
+            for (int k = 0; k < 32; ++k) {
+                const float a = 2 * pi * static_cast<float>(k) / 32;
+                const float r = (k / 2) % 2 ? size * 0.36f : size * 0.47f;
+                teeth.push_back({cx + std::cos(a) * r, cy + std::sin(a) * r});
+            }
+            outlinedPolygon(image, teeth, edge * 0.6f, hex(0x90a4ae));
+            outlinedEllipse(image, cx, cy, size * 0.14f, size * 0.14f, edge * 0.6f, hex(0xeceff1));
+            return;
+        }
+        case ButtonIcon::mouse: {
+            const Box body{cx - size * 0.24f, cy - size * 0.4f, cx + size * 0.24f, cy + size * 0.4f};
+            plate(image, body, size * 0.24f, edge, ink, hex(0xffffff), hex(0xcfd8dc));
+            image.line(body.x0 + size * 0.04f, cy - size * 0.08f, body.x1 - size * 0.04f,
+                       cy - size * 0.08f, edge * 0.7f, ink);
+            image.line(cx, body.y0 + size * 0.03f, cx, cy - size * 0.08f, edge * 0.7f, ink);
+            return;
+        }
+        case ButtonIcon::cup:
+            outlinedPolygon(image,
+                            {{cx - size * 0.38f, cy - size * 0.4f},
+                             {cx + size * 0.38f, cy - size * 0.4f},
+                             {cx + size * 0.3f, cy - size * 0.05f},
+                             {cx + size * 0.08f, cy + size * 0.12f},
+                             {cx + size * 0.08f, cy + size * 0.26f},
+                             {cx + size * 0.24f, cy + size * 0.3f},
+                             {cx + size * 0.24f, cy + size * 0.42f},
+                             {cx - size * 0.24f, cy + size * 0.42f},
+                             {cx - size * 0.24f, cy + size * 0.3f},
+                             {cx - size * 0.08f, cy + size * 0.26f},
+                             {cx - size * 0.08f, cy + size * 0.12f},
+                             {cx - size * 0.3f, cy - size * 0.05f}},
+                            edge * 0.6f, hex(0xffc107));
+            image.ellipse(cx - size * 0.16f, cy - size * 0.2f, size * 0.05f, size * 0.12f,
+                          {1, 1, 1, 0.7f}, 1.5f);
+            return;
+        case ButtonIcon::heart: {
+            std::vector<Point2> heart;
+            for (int k = 0; k < 48; ++k) {
+                const float t = 2 * pi * static_cast<float>(k) / 48;
+                const float x = 16 * std::pow(std::sin(t), 3.0f);
+                const float y = 13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) -
+                                std::cos(4 * t);
+                heart.push_back({cx + x * size * 0.028f, cy - y * size * 0.028f + size * 0.04f});
+            }
+            outlinedPolygon(image, heart, edge * 0.6f, hex(0xef5350));
+            return;
+        }
+        case ButtonIcon::door: {
+            const Box frame{cx - size * 0.28f, cy - size * 0.44f, cx + size * 0.28f, cy + size * 0.44f};
+            plate(image, frame, size * 0.06f, edge, ink, hex(0xa1887f), hex(0x6d4c41));
+            outlinedPolygon(image,
+                            {{frame.x0 + edge, frame.y0 + edge},
+                             {cx + size * 0.1f, frame.y0 + size * 0.1f},
+                             {cx + size * 0.1f, frame.y1 - size * 0.02f},
+                             {frame.x0 + edge, frame.y1 - edge}},
+                            edge * 0.5f, hex(0xffcc80));
+            image.ellipse(cx - size * 0.02f, cy, size * 0.04f, size * 0.04f, ink, 1);
+            return;
+        }
+    }
+}
+
 void paintPointerArrow(Image& image, float tipX, float tipY, float size) {
     auto shape = [&](float grow) {
         const float g = grow;
