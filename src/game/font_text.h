@@ -9,10 +9,10 @@
 namespace gameFont {
 
 inline constexpr int glyphCount = 50;
-inline constexpr int gridSide = 7;       // cells across and down the texture
+inline constexpr int gridSide = 7;          // cells across and down the texture
 inline constexpr float cellSize = 0.1428f;  // of the texture, as the glyph lists use it
 inline constexpr float glyphWidth = 3, glyphHeight = 5;  // menu units
-inline constexpr float advance = 2.8f;  // neighbours overlap by 0.2
+inline constexpr float advance = 2.8f;                   // neighbours overlap by 0.2
 inline constexpr int blankGlyph = 0;
 inline constexpr int hyphenGlyph = 49;  // drawn from outside the grid, without the alpha test
 

@@ -13,8 +13,8 @@ MenuFlow flow;
 // Every menu screen in the order the game frees and reloads them: main menu, settings,
 // difficulty, quit, level choice, summary, results, controls, credits. The settings,
 // difficulty, level choice, summary and results screens take their places here.
-const std::array<glh::MenuScreen*, 4> menusInOrder = {&glh::menu_one, &glh::menu_ko,
-                                                      &glh::menu_ste, &glh::menu_aut};
+const std::array<glh::MenuScreen*, 4> menusInOrder = {&glh::menu_one, &glh::menu_ko, &glh::menu_ste,
+                                                      &glh::menu_aut};
 
 // Table entries for a screen: screens 1 to 6 hear the pointer in menu units as floats, 9 to
 // 12 in whole units.

@@ -33,8 +33,8 @@ class Menus : public testing::Test {
         medium.screen = ScreenMainMenu;
         loadedFlags = LoadedFlags{};
         // Every screen counts as loaded: entering one reads nothing.
-        for (AssetFlags* flags : {&loadedFlags.mainMenu, &loadedFlags.quit,
-                                  &loadedFlags.controls, &loadedFlags.credits})
+        for (AssetFlags* flags : {&loadedFlags.mainMenu, &loadedFlags.quit, &loadedFlags.controls,
+                                  &loadedFlags.credits})
             *flags = {true, true};
         connectMenus({[] {
                           ++resumes;
@@ -166,8 +166,8 @@ TEST_F(Menus, TheQuitQuestionHoldsTheMainMenuBehindIt) {
 
 TEST_F(Menus, FreeingAllMenusClearsEveryFlag) {
     freeAllMenus();
-    for (const AssetFlags* flags : {&loadedFlags.mainMenu, &loadedFlags.quit,
-                                    &loadedFlags.controls, &loadedFlags.credits}) {
+    for (const AssetFlags* flags :
+         {&loadedFlags.mainMenu, &loadedFlags.quit, &loadedFlags.controls, &loadedFlags.credits}) {
         EXPECT_FALSE(flags->textures);
         EXPECT_FALSE(flags->model);
     }

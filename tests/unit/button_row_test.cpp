@@ -32,11 +32,20 @@ TEST(ButtonRow, EveryButtonHasExclusiveBoundsAndNoNeighbourShares) {
                 bool inside;
             };
             const Probe probes[] = {
-                {r.left + e, my, true},    {r.left, my, false},    {r.left - e, my, false},
-                {r.right - e, my, true},   {r.right, my, false},   {r.right + e, my, false},
-                {mx, r.bottom + e, true},  {mx, r.bottom, false},  {mx, r.bottom - e, false},
-                {mx, r.top - e, true},     {mx, r.top, false},     {mx, r.top + e, false},
-                {r.left + e, r.top - e, true}, {r.right - e, r.bottom + e, true},
+                {r.left + e, my, true},
+                {r.left, my, false},
+                {r.left - e, my, false},
+                {r.right - e, my, true},
+                {r.right, my, false},
+                {r.right + e, my, false},
+                {mx, r.bottom + e, true},
+                {mx, r.bottom, false},
+                {mx, r.bottom - e, false},
+                {mx, r.top - e, true},
+                {mx, r.top, false},
+                {mx, r.top + e, false},
+                {r.left + e, r.top - e, true},
+                {r.right - e, r.bottom + e, true},
             };
             for (const Probe& probe : probes) {
                 SCOPED_TRACE(std::string(row.name) + " button " + std::to_string(k) + " at " +

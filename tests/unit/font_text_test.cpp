@@ -37,7 +37,8 @@ TEST(FontText, UpperCasingFollowsTheCodePage) {
         {0xb9, 0xa5}, {0xba, 0xaa}, {0xbe, 0xbc}, {0xbf, 0xaf}, {0xe0, 0xc0}, {0xfe, 0xde},
         {0xf7, 0xf7}, {0xb5, 0xb5}, {0xdf, 0xdf}, {0xff, 0xff}, {'5', '5'},   {'Q', 'Q'},
     };
-    for (auto [small, capital] : pairs) EXPECT_EQ(gameFont::upperCase(small), capital) << int(small);
+    for (auto [small, capital] : pairs)
+        EXPECT_EQ(gameFont::upperCase(small), capital) << int(small);
     for (int c = 0; c < 256; ++c) {
         const auto u = gameFont::upperCase(static_cast<unsigned char>(c));
         EXPECT_EQ(gameFont::upperCase(u), u) << "capitals stay capitals: " << c;
@@ -70,8 +71,8 @@ TEST(FontText, ANumberIsDrawnAsGlyphCellsSideBySide) {
 }
 
 TEST(FontText, ANameAcceptsLettersDigitsAndFewSignsButNotTheHyphen) {
-    const std::set<int> accepted = {32,  33,  37,  63,  140, 143, 156, 159, 163, 165, 175, 179,
-                                    185, 191, 198, 202, 209, 211, 230, 234, 241, 243};
+    const std::set<int> accepted = {32,  33,  37,  63,  140, 143, 156, 159, 163, 165, 175,
+                                    179, 185, 191, 198, 202, 209, 211, 230, 234, 241, 243};
     for (int c = 0; c < 256; ++c) {
         const bool expected = accepted.count(c) || (c >= '0' && c <= '9') ||
                               (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');

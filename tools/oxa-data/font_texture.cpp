@@ -50,7 +50,8 @@ Image fontTexture() {
     bleedColours(image);
     // The blank cell: no ink, a solid colour.
     for (int y = 0; y < static_cast<int>(cell); ++y) {
-        for (int x = 0; x < static_cast<int>(cell); ++x) image.at(x, y) = {caretColour.r, caretColour.g, caretColour.b, 0};
+        for (int x = 0; x < static_cast<int>(cell); ++x)
+            image.at(x, y) = {caretColour.r, caretColour.g, caretColour.b, 0};
     }
     return flipped(image);
 }

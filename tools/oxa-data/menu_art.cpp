@@ -27,8 +27,7 @@ AtlasButton onAtlas(MenuRect rect, Box box, int side) {
 
 LayoutQuad quadOf(const AtlasButton& button) {
     const MenuRect& r = button.rect;
-    return layoutRect(r.left, r.bottom, r.right, r.top, button.s0, button.t0, button.s1,
-                      button.t1);
+    return layoutRect(r.left, r.bottom, r.right, r.top, button.s0, button.t0, button.s1, button.t1);
 }
 
 LayoutElement blended(std::vector<LayoutQuad> quads) {
@@ -84,7 +83,9 @@ void paintFace(Image& image, Box box, const std::string& word, const FaceStyle& 
     const Box shine{face.x0 + radius * 0.8f, face.y0 + edge * 1.6f, face.x1 - radius * 0.8f,
                     face.y0 + face.h() * 0.3f};
     fillRegion(image, shine.x0, shine.y0, shine.x1, shine.y1, roundedBox(shine, shine.h() / 2),
-               [](float, float) { return Colour{1, 1, 1, 0.35f}; });
+               [](float, float) {
+                   return Colour{1, 1, 1, 0.35f};
+               });
     float left = face.x0 + radius * 0.6f;
     if (icon != ButtonIcon::none) {
         const float size = face.h() * 0.72f;
@@ -98,16 +99,18 @@ void paintFace(Image& image, Box box, const std::string& word, const FaceStyle& 
 
 // The signs of the main menu's buttons from the top.
 constexpr ButtonIcon mainMenuIcons[mainMenu::buttonCount] = {
-    ButtonIcon::bee,   ButtonIcon::play,  ButtonIcon::gear, ButtonIcon::mouse,
-    ButtonIcon::cup,   ButtonIcon::heart, ButtonIcon::door};
+    ButtonIcon::bee, ButtonIcon::play,  ButtonIcon::gear, ButtonIcon::mouse,
+    ButtonIcon::cup, ButtonIcon::heart, ButtonIcon::door};
 
-const FaceStyle plainButton{hex(0x8d6e63), hex(0xfffde7), hex(0xffe082),
-                            {hex(0x4e342e), hex(0x3e2723), hex(0xffffff), 0}};
-const FaceStyle litButton{hex(0xffffff), hex(0xffca28), hex(0xf57c00),
-                          {hex(0xffffff), hex(0xfff9c4), ink, 3.5f}};
+const FaceStyle plainButton{
+    hex(0x8d6e63), hex(0xfffde7), hex(0xffe082), {hex(0x4e342e), hex(0x3e2723), hex(0xffffff), 0}};
+const FaceStyle litButton{
+    hex(0xffffff), hex(0xffca28), hex(0xf57c00), {hex(0xffffff), hex(0xfff9c4), ink, 3.5f}};
 // The pages' button is only ever drawn from the lit atlas, tinted yellow under the pointer:
 // sky blue, which the tint turns green.
-const FaceStyle pageButton{hex(0x0d47a1), hex(0xe3f2fd), hex(0x64b5f6),
+const FaceStyle pageButton{hex(0x0d47a1),
+                           hex(0xe3f2fd),
+                           hex(0x64b5f6),
                            {hex(0xffffff), hex(0xffffff), hex(0x0d47a1), 3.5f}};
 
 std::vector<MenuRect> mainButtonRects() {
@@ -190,12 +193,22 @@ Image quitFaces(bool lit) {
     const MenuTexts& texts = menuTexts();
     Image image(quitAtlas::side, clear);
     const auto buttons = quitButtons();
-    const FaceStyle yesStyle =
-        lit ? FaceStyle{hex(0xffffff), hex(0x81c784), hex(0x2e7d32), {hex(0xffffff), hex(0xf1f8e9), ink, 3}}
-            : FaceStyle{hex(0x2e7d32), hex(0xf1f8e9), hex(0xa5d6a7), {hex(0x1b5e20), hex(0x1b5e20), hex(0xffffff), 0}};
-    const FaceStyle noStyle =
-        lit ? FaceStyle{hex(0xffffff), hex(0xef9a9a), hex(0xc62828), {hex(0xffffff), hex(0xffebee), ink, 3}}
-            : FaceStyle{hex(0xc62828), hex(0xffebee), hex(0xef9a9a), {hex(0xb71c1c), hex(0xb71c1c), hex(0xffffff), 0}};
+    const FaceStyle yesStyle = lit ? FaceStyle{hex(0xffffff),
+                                               hex(0x81c784),
+                                               hex(0x2e7d32),
+                                               {hex(0xffffff), hex(0xf1f8e9), ink, 3}}
+                                   : FaceStyle{hex(0x2e7d32),
+                                               hex(0xf1f8e9),
+                                               hex(0xa5d6a7),
+                                               {hex(0x1b5e20), hex(0x1b5e20), hex(0xffffff), 0}};
+    const FaceStyle noStyle = lit ? FaceStyle{hex(0xffffff),
+                                              hex(0xef9a9a),
+                                              hex(0xc62828),
+                                              {hex(0xffffff), hex(0xffebee), ink, 3}}
+                                  : FaceStyle{hex(0xc62828),
+                                              hex(0xffebee),
+                                              hex(0xef9a9a),
+                                              {hex(0xb71c1c), hex(0xb71c1c), hex(0xffffff), 0}};
     paintFace(image, pixelsOf(buttons[quitMenu::yes], image.side()), texts.yes, yesStyle);
     paintFace(image, pixelsOf(buttons[quitMenu::no], image.side()), texts.no, noStyle);
     if (!lit) {
@@ -207,11 +220,13 @@ Image quitFaces(bool lit) {
         auto rowOf = [&](float unitY) { return d.y0 + (unitTop - unitY) * pixelsPerUnit; };
         paintBee(image, d.cx() - 0.6f * pixelsPerUnit, rowOf(38.8f), 6.5f * pixelsPerUnit);
         const TextMask question = setTextToFit(texts.quitQuestion, 3 * pixelsPerUnit, d.w() - 60);
-        paintTextCentred(image, question, d.cx(), rowOf(32), {hex(0x5d4037), ink, hex(0xffffff), 0});
+        paintTextCentred(image, question, d.cx(), rowOf(32),
+                         {hex(0x5d4037), ink, hex(0xffffff), 0});
         const Box v = quitAtlas::veilBox;
         image.rect(v.x0, v.y0, v.x1, v.y1, {0.15f, 0.08f, 0.02f, 1}, 0.1f);
         for (int y = static_cast<int>(v.y0); y < static_cast<int>(v.y1); ++y) {
-            for (int x = static_cast<int>(v.x0); x < static_cast<int>(v.x1); ++x) image.at(x, y).a = 0.4f;
+            for (int x = static_cast<int>(v.x0); x < static_cast<int>(v.x1); ++x)
+                image.at(x, y).a = 0.4f;
         }
     }
     bleedColours(image);

@@ -81,8 +81,10 @@ TEST_F(MenuArt, EveryButtonShowsItsWholeFaceOnItsHitRectangleAndLightsUpClearly)
         EXPECT_EQ(c.object->material, 'K');
         for (const ModelVertex& v : c.object->vertices) {
             const double x = v.position[0], y = v.position[1];
-            EXPECT_TRUE(std::fabs(x - c.rect.left) < 1e-3 || std::fabs(x - c.rect.right) < 1e-3) << x;
-            EXPECT_TRUE(std::fabs(y - c.rect.bottom) < 1e-3 || std::fabs(y - c.rect.top) < 1e-3) << y;
+            EXPECT_TRUE(std::fabs(x - c.rect.left) < 1e-3 || std::fabs(x - c.rect.right) < 1e-3)
+                << x;
+            EXPECT_TRUE(std::fabs(y - c.rect.bottom) < 1e-3 || std::fabs(y - c.rect.top) < 1e-3)
+                << y;
         }
         const TexelBox box = texelsOf(*c.object, c.lit->side());
         // Drawn at 1:1 on a 1024 x 768 screen: 12.8 texels a unit.
@@ -121,8 +123,8 @@ TEST_F(MenuArt, EveryButtonShowsItsWholeFaceOnItsHitRectangleAndLightsUpClearly)
 }
 
 TEST_F(MenuArt, FullScreenPicturesShowTheTopRowsOfTheirTextures) {
-    for (const ModelObject* object : {&mainLayout.objects[mainMenu::backgroundList],
-                                      &page.objects[pageMenu::pageList]}) {
+    for (const ModelObject* object :
+         {&mainLayout.objects[mainMenu::backgroundList], &page.objects[pageMenu::pageList]}) {
         ASSERT_EQ(object->vertices.size(), 4u);
         const TexelBox box = texelsOf(*object, 1024);
         EXPECT_EQ(box.x0, 0);

@@ -32,8 +32,8 @@ Page startPage(const std::vector<Colour>& garden, const std::string& title) {
     for (int y = 0; y < menuCanvas::side; ++y) {
         const int row = std::min(y, menuCanvas::height - 1);
         for (int x = 0; x < menuCanvas::width; ++x)
-            image.at(x, y) = mix(garden[static_cast<size_t>(row * menuCanvas::width + x)],
-                                 hex(0xffffff), 0.25f);
+            image.at(x, y) =
+                mix(garden[static_cast<size_t>(row * menuCanvas::width + x)], hex(0xffffff), 0.25f);
     }
     shadow(image, page.card, px(2.5f), px(0.5f), 0.4f);
     plate(image, page.card, px(2.5f), px(0.6f), hex(0xff8f00), hex(0xfffdf2), hex(0xfff3c4));

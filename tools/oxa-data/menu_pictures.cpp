@@ -34,8 +34,8 @@ InsideTest ellipseShape(float cx, float cy, float rx, float ry) {
 }
 
 // An ellipse with an outline of `edge` pixels.
-void outlinedEllipse(Image& image, float cx, float cy, float rx, float ry, float edge,
-                     Colour fill, Colour outline = ink) {
+void outlinedEllipse(Image& image, float cx, float cy, float rx, float ry, float edge, Colour fill,
+                     Colour outline = ink) {
     const Box box{cx - rx - edge - 1, cy - ry - edge - 1, cx + rx + edge + 1, cy + ry + edge + 1};
     if (edge > 0) fillShape(image, box, ellipseShape(cx, cy, rx + edge, ry + edge), outline);
     fillShape(image, box, ellipseShape(cx, cy, rx, ry), fill);
@@ -113,15 +113,14 @@ void nectarSpot(Image& image, float cx, float cy, float size) {
     for (int k = 0; k < 6; ++k) {
         const float a = 2 * pi * static_cast<float>(k) / 6;
         const float px = cx + std::cos(a) * size * 0.2f, py = cy + std::sin(a) * size * 0.2f;
-        fillTurnedEllipse(image, px, py, size * 0.17f, size * 0.11f, a,
-                          [](float along, float) {
-                              return mix(hex(0xf8bbd0), hex(0xec407a), clamp01(along * 0.5f + 0.5f));
-                          });
+        fillTurnedEllipse(image, px, py, size * 0.17f, size * 0.11f, a, [](float along, float) {
+            return mix(hex(0xf8bbd0), hex(0xec407a), clamp01(along * 0.5f + 0.5f));
+        });
     }
     outlinedEllipse(image, cx, cy, size * 0.13f, size * 0.13f, size * 0.02f, hex(0xffeb3b),
                     hex(0xff8f00));
-    image.ellipse(cx - size * 0.04f, cy - size * 0.04f, size * 0.04f, size * 0.04f,
-                  {1, 1, 1, 0.8f}, 1.5f);
+    image.ellipse(cx - size * 0.04f, cy - size * 0.04f, size * 0.04f, size * 0.04f, {1, 1, 1, 0.8f},
+                  1.5f);
     // Sparkles: it glows.
     for (int k = 0; k < 4; ++k) {
         const float a = pi * (0.25f + 0.5f * static_cast<float>(k));
@@ -149,14 +148,14 @@ void drop(Image& image, float cx, float cy, float size) {
     fillShape(image, box, dropShape(cx, cy, size), [&](float, float y) {
         return mix(hex(0xffee58), hex(0xff8f00), clamp01((y - box.y0) / box.h()));
     });
-    image.ellipse(cx - size * 0.1f, cy - size * 0.02f, size * 0.05f, size * 0.09f,
-                  {1, 1, 1, 0.7f}, 1.5f);
+    image.ellipse(cx - size * 0.1f, cy - size * 0.02f, size * 0.05f, size * 0.09f, {1, 1, 1, 0.7f},
+                  1.5f);
 }
 
 // Five drops, three in front and two behind.
 void drops(Image& image, float cx, float cy, float size) {
-    const float places[5][2] = {{-0.17f, -0.12f}, {0.17f, -0.12f}, {-0.34f, 0.2f}, {0, 0.2f},
-                                {0.34f, 0.2f}};
+    const float places[5][2] = {
+        {-0.17f, -0.12f}, {0.17f, -0.12f}, {-0.34f, 0.2f}, {0, 0.2f}, {0.34f, 0.2f}};
     for (const auto& place : places)
         drop(image, cx + place[0] * size, cy + place[1] * size, size * 0.3f);
 }
@@ -189,9 +188,10 @@ void jar(Image& image, float cx, float cy, float size) {
     const Box honey{glass.x0 + size * 0.03f, glass.y0 + size * 0.06f, glass.x1 - size * 0.03f,
                     glass.y1 - size * 0.03f};
     plate(image, honey, size * 0.08f, 0, ink, hex(0xffca28), hex(0xef6c00));
-    image.ellipse(glass.x0 + size * 0.11f, glass.cy(), size * 0.035f, size * 0.2f,
-                  {1, 1, 1, 0.6f}, 2);
-    plate(image, {cx - size * 0.32f, glass.y0 - size * 0.12f, cx + size * 0.32f, glass.y0 + size * 0.02f},
+    image.ellipse(glass.x0 + size * 0.11f, glass.cy(), size * 0.035f, size * 0.2f, {1, 1, 1, 0.6f},
+                  2);
+    plate(image,
+          {cx - size * 0.32f, glass.y0 - size * 0.12f, cx + size * 0.32f, glass.y0 + size * 0.02f},
           size * 0.04f, size * 0.022f, ink, hex(0xef5350), hex(0xc62828));
     // A star: full.
     const float sx = cx + size * 0.3f, sy = cy - size * 0.3f, r = size * 0.13f;
@@ -215,8 +215,8 @@ void butterfly(Image& image, float cx, float cy, float size) {
     }
     outlinedEllipse(image, cx, cy, size * 0.04f, size * 0.22f, size * 0.015f, hex(0x5d4037));
     for (float side : {-1.0f, 1.0f}) {
-        image.line(cx, cy - size * 0.2f, cx + side * size * 0.1f, cy - size * 0.36f,
-                   size * 0.015f, ink);
+        image.line(cx, cy - size * 0.2f, cx + side * size * 0.1f, cy - size * 0.36f, size * 0.015f,
+                   ink);
     }
 }
 
@@ -283,8 +283,9 @@ void plate(Image& image, Box box, float radius, float edge, Colour edgeColour, C
            Colour bottom) {
     if (edge > 0) fillShape(image, box, roundedBox(box, radius), edgeColour);
     const Box inner = box.grown(-edge);
-    fillShape(image, inner, roundedBox(inner, std::max(radius - edge, 0.0f)),
-              [&](float, float y) { return mix(top, bottom, clamp01((y - inner.y0) / inner.h())); });
+    fillShape(image, inner, roundedBox(inner, std::max(radius - edge, 0.0f)), [&](float, float y) {
+        return mix(top, bottom, clamp01((y - inner.y0) / inner.h()));
+    });
 }
 
 void shadow(Image& image, Box box, float radius, float offset, float alpha) {
@@ -333,7 +334,8 @@ void paintBee(Image& image, float cx, float cy, float size) {
                     hex(0xffffff));
     image.ellipse(hx + hr * 0.42f, hy - hr * 0.15f, hr * 0.16f, hr * 0.2f, hex(0x1b1b1b), 1);
     image.ellipse(hx + hr * 0.46f, hy - hr * 0.24f, hr * 0.06f, hr * 0.06f, hex(0xffffff), 1);
-    image.ellipse(hx + hr * 0.05f, hy + hr * 0.25f, hr * 0.14f, hr * 0.1f, hex(0xff8a80, 0.8f), 1.5f);
+    image.ellipse(hx + hr * 0.05f, hy + hr * 0.25f, hr * 0.14f, hr * 0.1f, hex(0xff8a80, 0.8f),
+                  1.5f);
     for (int k = 0; k < 8; ++k) {
         const float a0 = pi * (0.15f + 0.5f * static_cast<float>(k) / 8);
         const float a1 = pi * (0.15f + 0.5f * static_cast<float>(k + 1) / 8);
@@ -346,17 +348,38 @@ void paintBee(Image& image, float cx, float cy, float size) {
 void paintPageIcon(Image& image, PageIcon icon, float cx, float cy, float size,
                    const std::string& keyLabel) {
     switch (icon) {
-        case PageIcon::none: return;
-        case PageIcon::mouse: mouse(image, cx, cy, size); return;
-        case PageIcon::arrowUp: arrowKey(image, cx, cy, size * 0.72f, true); return;
-        case PageIcon::arrowDown: arrowKey(image, cx, cy, size * 0.72f, false); return;
-        case PageIcon::escapeKey: escapeKey(image, cx, cy, size * 0.72f, keyLabel); return;
-        case PageIcon::nectar: nectarSpot(image, cx, cy, size); return;
-        case PageIcon::drops: drops(image, cx, cy, size); return;
-        case PageIcon::hive: hive(image, cx, cy, size); return;
-        case PageIcon::jar: jar(image, cx, cy, size); return;
-        case PageIcon::thief: thieves(image, cx, cy, size); return;
-        case PageIcon::clock: alarmClock(image, cx, cy, size); return;
+        case PageIcon::none:
+            return;
+        case PageIcon::mouse:
+            mouse(image, cx, cy, size);
+            return;
+        case PageIcon::arrowUp:
+            arrowKey(image, cx, cy, size * 0.72f, true);
+            return;
+        case PageIcon::arrowDown:
+            arrowKey(image, cx, cy, size * 0.72f, false);
+            return;
+        case PageIcon::escapeKey:
+            escapeKey(image, cx, cy, size * 0.72f, keyLabel);
+            return;
+        case PageIcon::nectar:
+            nectarSpot(image, cx, cy, size);
+            return;
+        case PageIcon::drops:
+            drops(image, cx, cy, size);
+            return;
+        case PageIcon::hive:
+            hive(image, cx, cy, size);
+            return;
+        case PageIcon::jar:
+            jar(image, cx, cy, size);
+            return;
+        case PageIcon::thief:
+            thieves(image, cx, cy, size);
+            return;
+        case PageIcon::clock:
+            alarmClock(image, cx, cy, size);
+            return;
     }
 }
 
@@ -388,7 +411,8 @@ void paintButtonIcon(Image& image, ButtonIcon icon, float cx, float cy, float si
             return;
         }
         case ButtonIcon::mouse: {
-            const Box body{cx - size * 0.24f, cy - size * 0.4f, cx + size * 0.24f, cy + size * 0.4f};
+            const Box body{cx - size * 0.24f, cy - size * 0.4f, cx + size * 0.24f,
+                           cy + size * 0.4f};
             plate(image, body, size * 0.24f, edge, ink, hex(0xffffff), hex(0xcfd8dc));
             image.line(body.x0 + size * 0.04f, cy - size * 0.08f, body.x1 - size * 0.04f,
                        cy - size * 0.08f, edge * 0.7f, ink);
@@ -418,15 +442,16 @@ void paintButtonIcon(Image& image, ButtonIcon icon, float cx, float cy, float si
             for (int k = 0; k < 48; ++k) {
                 const float t = 2 * pi * static_cast<float>(k) / 48;
                 const float x = 16 * std::pow(std::sin(t), 3.0f);
-                const float y = 13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) -
-                                std::cos(4 * t);
+                const float y =
+                    13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) - std::cos(4 * t);
                 heart.push_back({cx + x * size * 0.028f, cy - y * size * 0.028f + size * 0.04f});
             }
             outlinedPolygon(image, heart, edge * 0.6f, hex(0xef5350));
             return;
         }
         case ButtonIcon::door: {
-            const Box frame{cx - size * 0.28f, cy - size * 0.44f, cx + size * 0.28f, cy + size * 0.44f};
+            const Box frame{cx - size * 0.28f, cy - size * 0.44f, cx + size * 0.28f,
+                            cy + size * 0.44f};
             plate(image, frame, size * 0.06f, edge, ink, hex(0xa1887f), hex(0x6d4c41));
             outlinedPolygon(image,
                             {{frame.x0 + edge, frame.y0 + edge},

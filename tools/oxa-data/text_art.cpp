@@ -47,7 +47,8 @@ std::u32string decodeUtf8(std::string_view text) {
         if (extra > 0 && i + static_cast<size_t>(extra) >= text.size())
             throw std::invalid_argument("broken UTF-8 in a menu text");
         for (int k = 1; k <= extra; ++k)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + static_cast<size_t>(k)]) & 0x3f);
+            code =
+                (code << 6) | (static_cast<unsigned char>(text[i + static_cast<size_t>(k)]) & 0x3f);
         out += code;
         i += static_cast<size_t>(extra) + 1;
     }
@@ -94,8 +95,11 @@ TextMask setText(std::string_view utf8, float capHeight, float stretchX) {
             throw std::runtime_error("FreeType cannot render a menu letter");
         const FT_GlyphSlot slot = face->glyph;
         const FT_Bitmap& bitmap = slot->bitmap;
-        Placed placed{static_cast<int>(pen / 64) + slot->bitmap_left, slot->bitmap_top,
-                      static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows), {}};
+        Placed placed{static_cast<int>(pen / 64) + slot->bitmap_left,
+                      slot->bitmap_top,
+                      static_cast<int>(bitmap.width),
+                      static_cast<int>(bitmap.rows),
+                      {}};
         placed.ink.resize(static_cast<size_t>(placed.width * placed.rows));
         for (int y = 0; y < placed.rows; ++y) {
             for (int x = 0; x < placed.width; ++x) {
@@ -157,8 +161,8 @@ void paintText(Image& image, const TextMask& text, float left, float baseline,
     std::vector<float> weight;
     for (int dy = -reach; dy <= reach; ++dy) {
         for (int dx = -reach; dx <= reach; ++dx) {
-            const float w = clamp01(width + 0.5f - std::hypot(static_cast<float>(dx),
-                                                               static_cast<float>(dy)));
+            const float w =
+                clamp01(width + 0.5f - std::hypot(static_cast<float>(dx), static_cast<float>(dy)));
             if (w <= 0) continue;
             disc.emplace_back(dx, dy);
             weight.push_back(w);
@@ -189,6 +193,5 @@ void paintText(Image& image, const TextMask& text, float left, float baseline,
 
 void paintTextCentred(Image& image, const TextMask& text, float cx, float cy,
                       const TextStyle& style) {
-    paintText(image, text, cx - static_cast<float>(text.width) / 2, cy + text.capHeight / 2,
-              style);
+    paintText(image, text, cx - static_cast<float>(text.width) / 2, cy + text.capHeight / 2, style);
 }

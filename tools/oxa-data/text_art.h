@@ -10,8 +10,8 @@
 
 struct TextMask {
     int width = 0, height = 0;
-    int baseline = 0;      // row of the baseline, counted from the top of the mask
-    float capHeight = 0;   // pixels from the baseline to the top of a capital
+    int baseline = 0;             // row of the baseline, counted from the top of the mask
+    float capHeight = 0;          // pixels from the baseline to the top of a capital
     std::vector<float> coverage;  // rows top first, 0..1
 
     float at(int x, int y) const {
@@ -28,9 +28,9 @@ TextMask setText(std::string_view utf8, float capHeight, float stretchX = 1);
 TextMask setTextToFit(std::string_view utf8, float capHeight, float maxWidth);
 
 struct TextStyle {
-    Colour top, bottom;   // the letters' fill, shaded from the top of the capitals down
+    Colour top, bottom;  // the letters' fill, shaded from the top of the capitals down
     Colour outline;
-    float outlineWidth;   // pixels; 0 for none
+    float outlineWidth;  // pixels; 0 for none
 };
 
 // Paints a line with its left edge at `left` and its baseline on row `baseline`.

@@ -14,7 +14,8 @@ const MenuTexts& englishTexts() {
         .escapeKey = "Esc",
         .controlsLines =
             {
-                {PageIcon::mouse, "Move the mouse left and right to turn,\nup to fly higher, down to fly lower"},
+                {PageIcon::mouse,
+                 "Move the mouse left and right to turn,\nup to fly higher, down to fly lower"},
                 {PageIcon::arrowUp, "Hold the Up arrow\nto fly faster"},
                 {PageIcon::arrowDown, "Hold the Down arrow\nto slow down and fly back"},
                 {PageIcon::escapeKey, "Esc takes you back\nto the menu"},

@@ -6,7 +6,19 @@
 #include <vector>
 
 // A line of a page and the picture drawn beside it.
-enum class PageIcon { none, mouse, arrowUp, arrowDown, escapeKey, nectar, drops, hive, jar, thief, clock };
+enum class PageIcon {
+    none,
+    mouse,
+    arrowUp,
+    arrowDown,
+    escapeKey,
+    nectar,
+    drops,
+    hive,
+    jar,
+    thief,
+    clock
+};
 
 struct PageLine {
     PageIcon icon;
