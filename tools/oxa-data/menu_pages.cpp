@@ -99,8 +99,8 @@ Image creditsPage(const std::vector<Colour>& garden) {
     const MenuTexts& texts = menuTexts();
     Page page = startPage(garden, texts.creditsTitle);
     const auto& lines = texts.creditsLines;
-    const float capHeight = px(2.3f), step = capHeight * 1.85f;
-    float baseline = px(15);
+    const float capHeight = px(2.3f), step = capHeight * 1.75f;
+    float baseline = px(14);
     for (const std::string& line : lines) {
         if (!line.empty()) {
             const TextMask mask = setTextToFit(line, capHeight, page.card.w() - px(22));
