@@ -7,17 +7,29 @@
 #include "core/display_record.h"
 #include "core/game_flow.h"
 
+namespace {
+// Set once the game is on its way out. The window system's own clean-up at exit closes the
+// window, and that close must not start a second way out with another exit status.
+bool leaving = false;
+}  // namespace
+
 void quitGame(int exitCode) {
+    leaving = true;
     ekran.restoreMode();
     freeEverything();
     std::exit(exitCode);
 }
 
 void dieOfError(const std::exception& error) {
+    leaving = true;
     ekran.restoreMode();
     if (auto* dataError = dynamic_cast<const DataError*>(&error))
         std::fprintf(stderr, "oxa: %s\n", dataError->report().c_str());
     else
         std::fprintf(stderr, "oxa: %s\n", error.what());
     std::exit(1);
+}
+
+void windowClosed() {
+    if (!leaving) quitGame(0);
 }

@@ -11,6 +11,10 @@
 // exits with status 1.
 [[noreturn]] void dieOfError(const std::exception& error);
 
+// The player closed the window: the normal way out. Ignored while the game is already
+// leaving (the window system closes the window once more as the process exits).
+void windowClosed();
+
 // Runs one window-system callback's work; an error escaping it ends the game cleanly
 // instead of unwinding through the window system's C code.
 template <typename Work>
