@@ -6,6 +6,9 @@
 #include "assets/data_error.h"
 #include "core/display_record.h"
 #include "core/game_flow.h"
+#include "platform/display_mode.h"
+#include "platform/input.h"
+#include "platform/signals.h"
 
 namespace {
 // Set once the game is on its way out. The window system's own clean-up at exit closes the
@@ -32,4 +35,20 @@ void dieOfError(const std::exception& error) {
 
 void windowClosed() {
     if (!leaving) quitGame(0);
+}
+
+void keepExitStatus() {
+    // Exit handlers run last registered first: this one before the window system's.
+    std::atexit([] { leaving = true; });
+}
+
+void stopGame() {
+    platform::confinePointer(false);
+    platform::releaseHeldKeys();
+    const bool switched = platform::modeSwitched();
+    ekran.restoreMode();
+    platform::flushWindowSystem();
+    platform::stopNow();
+    // Continued: the game's mode again, the window on its monitor, the pointer at its centre.
+    if (switched) DisplayRecord::switchMode(ekran);
 }

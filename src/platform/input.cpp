@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
 #include "platform/window.h"
@@ -14,18 +15,20 @@ class XInput : public InputSource {
   public:
     CursorPosition cursor() override {
         Display* display = glXGetCurrentDisplay();
-        if (!display) return {};
+        Window window = glXGetCurrentDrawable();
+        if (!display || !window) return {};
         Window root, child;
         int rootX = 0, rootY = 0, winX = 0, winY = 0;
         unsigned mask = 0;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &winX,
-                      &winY, &mask);
-        return {rootX, rootY};
+        if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &winX, &winY, &mask))
+            return {};  // on another screen of the display
+        return {winX, winY};
     }
     void setCursor(int x, int y) override {
         Display* display = glXGetCurrentDisplay();
-        if (!display) return;
-        XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, x, y);
+        Window window = glXGetCurrentDrawable();
+        if (!display || !window) return;
+        XWarpPointer(display, None, window, 0, 0, 0, 0, x, y);
         XFlush(display);
     }
     bool held(ArrowKey key) override { return key == ArrowKey::Up ? up : down; }
@@ -38,6 +41,26 @@ FedInput fedInput;
 XInput xInput;
 InputSource* current = &fedInput;
 bool confined = false;
+
+// Focus events come on a connection of their own, so GLUT's event loop is left as it is.
+Display* focusConnection = nullptr;
+bool focused = true;
+
+// Whether the keyboard's events reach `window` now: it has the focus, or the focus follows
+// the pointer and the pointer is in it.
+bool hasFocusNow(Display* display, Window window) {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus == window) return true;
+    if (focus != PointerRoot) return false;
+    Window root, child;
+    int rootX = 0, rootY = 0, winX = 0, winY = 0;
+    unsigned mask = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &winX,
+                  &winY, &mask);
+    return child == window;
+}
 
 }  // namespace
 
@@ -54,6 +77,43 @@ InputSource& windowSystemInput() {
 void noteSpecialKey(int glutKey, bool down) {
     if (glutKey == GLUT_KEY_UP) xInput.up = down;
     if (glutKey == GLUT_KEY_DOWN) xInput.down = down;
+}
+
+void releaseHeldKeys() {
+    xInput.up = false;
+    xInput.down = false;
+}
+
+bool steadyHeldKeys() {
+    Display* display = glXGetCurrentDisplay();
+    if (!display) return false;
+    Bool supported = False;
+    return XkbSetDetectableAutoRepeat(display, True, &supported) && supported;
+}
+
+bool pollWindowFocus() {
+    const Window window = windowId();
+    if (!window) return true;
+    if (!focusConnection) {
+        focusConnection = XOpenDisplay(nullptr);
+        if (!focusConnection) return true;
+        XSelectInput(focusConnection, window, FocusChangeMask);
+        focused = hasFocusNow(focusConnection, window);
+    }
+    const bool before = focused;
+    while (XPending(focusConnection)) {
+        XEvent event;
+        XNextEvent(focusConnection, &event);
+        // Focus moving between the window and a window inside it changes nothing.
+        if (event.type == FocusIn && event.xfocus.detail != NotifyInferior) focused = true;
+        if (event.type == FocusOut && event.xfocus.detail != NotifyInferior) focused = false;
+    }
+    if (before && !focused) releaseHeldKeys();
+    return focused;
+}
+
+void flushWindowSystem() {
+    if (Display* display = glXGetCurrentDisplay()) XFlush(display);
 }
 
 void hideSystemCursor() {
