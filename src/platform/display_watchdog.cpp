@@ -162,8 +162,7 @@ int runDisplayWatchdog(const char* descriptor) {
             return 1;
         }
         if (result == RestoreResult::Restored)
-            std::fprintf(stderr, "oxa: the game ended without putting the display back; its "
-                                 "watchdog did (%s)\n",
+            std::fprintf(stderr, "oxa: the game died; its watchdog put the display back (%s)\n",
                          describeLayout(*desktop).c_str());
         return 0;
     }

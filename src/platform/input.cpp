@@ -4,6 +4,7 @@
 #include <GL/glx.h>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 
 #include "platform/window.h"
 
@@ -43,8 +44,20 @@ InputSource* current = &fedInput;
 bool confined = false;
 
 // Focus events come on a connection of their own, so GLUT's event loop is left as it is.
+// The two connections are not in step: a key press X sent before the focus went can reach
+// GLUT's callbacks after this connection has seen the focus go. So after a FocusOut no key
+// press counts until the FocusIn, and at the FocusIn the arrows are read from the keyboard
+// as it is (a key pressed as the focus came back, whose press came first, is held).
 Display* focusConnection = nullptr;
 bool focused = true;
+bool focusGone = false;  // a FocusOut came and no FocusIn since
+
+bool arrowDown(Display* display, KeySym key) {
+    char keys[32];
+    XQueryKeymap(display, keys);
+    const KeyCode code = XKeysymToKeycode(display, key);
+    return code && (keys[code / 8] & (1 << (code % 8)));
+}
 
 // Whether the keyboard's events reach `window` now: it has the focus, or the focus follows
 // the pointer and the pointer is in it.
@@ -75,6 +88,7 @@ InputSource& windowSystemInput() {
 }
 
 void noteSpecialKey(int glutKey, bool down) {
+    if (down && focusGone) return;
     if (glutKey == GLUT_KEY_UP) xInput.up = down;
     if (glutKey == GLUT_KEY_DOWN) xInput.down = down;
 }
@@ -100,15 +114,24 @@ bool pollWindowFocus() {
         XSelectInput(focusConnection, window, FocusChangeMask);
         focused = hasFocusNow(focusConnection, window);
     }
-    const bool before = focused;
     while (XPending(focusConnection)) {
         XEvent event;
         XNextEvent(focusConnection, &event);
         // Focus moving between the window and a window inside it changes nothing.
-        if (event.type == FocusIn && event.xfocus.detail != NotifyInferior) focused = true;
-        if (event.type == FocusOut && event.xfocus.detail != NotifyInferior) focused = false;
+        if (event.xfocus.detail == NotifyInferior) continue;
+        if (event.type == FocusOut) {
+            focused = false;
+            focusGone = true;
+            releaseHeldKeys();
+        } else if (event.type == FocusIn) {
+            focused = true;
+            if (focusGone) {
+                focusGone = false;
+                xInput.up = arrowDown(focusConnection, XK_Up);
+                xInput.down = arrowDown(focusConnection, XK_Down);
+            }
+        }
     }
-    if (before && !focused) releaseHeldKeys();
     return focused;
 }
 
