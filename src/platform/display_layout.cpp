@@ -199,4 +199,27 @@ DisplayLayout switchedLayout(const DisplayLayout& desktop, size_t gameCrtcIndex,
     return layout;
 }
 
+RestoreResult restoreLayout(const DisplayLayout& saved,
+                            const std::function<bool(DisplayLayout&)>& read,
+                            const std::function<bool(const DisplayLayout&)>& apply,
+                            std::string& failure) {
+    DisplayLayout now;
+    bool readable = false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        readable = read(now);
+        if (!readable) break;
+        if (sameLayout(now, saved))
+            return attempt == 0 ? RestoreResult::AlreadyThere : RestoreResult::Restored;
+        apply(saved);
+    }
+    if (readable) {
+        readable = read(now);
+        if (readable && sameLayout(now, saved)) return RestoreResult::Restored;
+    }
+    failure = "the desktop's displays could not be put back as they were (" +
+              describeLayout(saved) + "); " +
+              (readable ? "they are now " + describeLayout(now) : "they cannot be read");
+    return RestoreResult::Failed;
+}
+
 }  // namespace platform

@@ -7,6 +7,7 @@
 // layouts.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -88,5 +89,16 @@ std::optional<size_t> gameCrtc(const DisplayLayout& layout, RandrId primaryOutpu
 // (never below minWidth x minHeight), at the desktop's pixel density.
 DisplayLayout switchedLayout(const DisplayLayout& desktop, size_t gameCrtcIndex,
                              const OfferedMode& mode, int minWidth = 0, int minHeight = 0);
+
+enum class RestoreResult { AlreadyThere, Restored, Failed };
+
+// Puts `saved` back through `read` (the layout as it is now; false when it cannot be read)
+// and `apply` (asks the server for a layout): reads and compares, changes, reads and
+// compares again, and tries once more if the layout is still not as saved. On failure
+// `failure` says what was wanted and what was found.
+RestoreResult restoreLayout(const DisplayLayout& saved,
+                            const std::function<bool(DisplayLayout&)>& read,
+                            const std::function<bool(const DisplayLayout&)>& apply,
+                            std::string& failure);
 
 }  // namespace platform

@@ -184,17 +184,9 @@ bool applyLayout(Display* display, const DisplayLayout& wanted) {
 }
 
 RestoreResult restoreLayout(Display* display, const DisplayLayout& saved, std::string& failure) {
-    DisplayLayout now;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!readLayout(display, now)) break;
-        if (sameLayout(now, saved)) return attempt == 0 ? RestoreResult::AlreadyThere
-                                                        : RestoreResult::Restored;
-        applyLayout(display, saved);
-    }
-    if (readLayout(display, now) && sameLayout(now, saved)) return RestoreResult::Restored;
-    failure = "the desktop's displays could not be put back as they were (" +
-              describeLayout(saved) + "); they are now " + describeLayout(now);
-    return RestoreResult::Failed;
+    return restoreLayout(
+        saved, [display](DisplayLayout& now) { return readLayout(display, now); },
+        [display](const DisplayLayout& wanted) { return applyLayout(display, wanted); }, failure);
 }
 
 }  // namespace platform

@@ -32,10 +32,7 @@ void screenSizeRange(Display* display, int& minWidth, int& minHeight, int& maxWi
 // server refused a step; the caller reads the layout again to see where it stands.
 bool applyLayout(Display* display, const DisplayLayout& wanted);
 
-enum class RestoreResult { AlreadyThere, Restored, Failed };
-
-// Puts `saved` back: reads the layout, compares, changes it, reads and compares again, and
-// tries once more if it is still not as saved. On failure `failure` says what was found.
+// Puts `saved` back, checked and tried twice at most (see display_layout.h).
 RestoreResult restoreLayout(Display* display, const DisplayLayout& saved, std::string& failure);
 
 }  // namespace platform

@@ -236,3 +236,63 @@ TEST(DisplayLayout, ComparisonsLookOnlyAtWhatTheScreenShows) {
 }
 
 }  // namespace
+
+namespace {
+
+// A server that takes a layout only from the given attempt on (0: never), or cannot be read.
+struct FakeServer {
+    DisplayLayout shown;
+    int takesFrom = 1;
+    bool readable = true;
+    int applied = 0;
+    std::function<bool(DisplayLayout&)> read() {
+        return [this](DisplayLayout& now) {
+            now = shown;
+            return readable;
+        };
+    }
+    std::function<bool(const DisplayLayout&)> apply() {
+        return [this](const DisplayLayout& wanted) {
+            ++applied;
+            if (takesFrom == 0 || applied < takesFrom) return false;
+            shown = wanted;
+            return true;
+        };
+    }
+};
+
+TEST(DisplayLayout, ARestoreChecksAndTriesOnceMore) {
+    const DisplayLayout desktop = twoMonitors();
+    const DisplayLayout game = switchedLayout(desktop, 1, {mode640, 640, 480, 60});
+    struct Case {
+        const char* what;
+        DisplayLayout shown;
+        int takesFrom;
+        bool readable;
+        RestoreResult result;
+        int applied;
+        const char* failure;
+    };
+    const Case cases[] = {
+        {"nothing to do", desktop, 1, true, RestoreResult::AlreadyThere, 0, ""},
+        {"the first try", game, 1, true, RestoreResult::Restored, 1, ""},
+        {"the second try", game, 2, true, RestoreResult::Restored, 2, ""},
+        {"never", game, 0, true, RestoreResult::Failed, 2,
+         "the desktop's displays could not be put back as they were (1824x768: 1024x768+0+0, "
+         "800x600+1024+0); they are now 1664x768: 1024x768+0+0, 640x480+1024+0"},
+        {"unreadable", game, 1, false, RestoreResult::Failed, 0, "they cannot be read"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeServer server{c.shown, c.takesFrom, c.readable};
+        std::string failure;
+        EXPECT_EQ(restoreLayout(desktop, server.read(), server.apply(), failure), c.result);
+        EXPECT_EQ(server.applied, c.applied);
+        EXPECT_NE(failure.find(c.failure), std::string::npos) << failure;
+        if (c.result != RestoreResult::Failed) {
+            EXPECT_TRUE(sameLayout(server.shown, desktop));
+        }
+    }
+}
+
+}  // namespace
