@@ -73,15 +73,16 @@ void DisplayRecord::switchMode(const DisplayRecord& wanted) {
         // Onto the game's monitor first, so that a window manager makes it full screen there.
         platform::placeWindow(area.x, area.y);
     }
+    // The pointer at the window's centre, where the flight reads "no turn, no climb" (the
+    // window's own, as the mode may not have been offered). Warped before the events are
+    // processed below, so the menus, not the flight, hear of the move.
+    platform::input().setCursor(w / 2, h / 2);
     glViewport(0, 0, w, h);
     if (!windowedMode) glutFullScreen();
     projection.aspect = static_cast<float>(w) / static_cast<float>(h);
     glutReshapeWindow(w, h);
     glutMainLoopEvent();
     if (!windowedMode) platform::placeWindow(area.x, area.y);
-    // The pointer at the centre of the window as it really is (the mode may not have been
-    // offered), where the flight reads "no turn, no climb".
-    platform::input().setCursor(w / 2, h / 2);
     drawOneFrame();
 }
 

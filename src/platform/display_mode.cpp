@@ -107,7 +107,8 @@ bool setMode(const VideoMode& wanted) {
     if (wanted.width == current.width && wanted.height == current.height) return true;
     const std::string staying = "; staying at " + sizeText(current.width, current.height);
     if (!haveLayouts || !gameCrtcIndex) {
-        say("the display cannot switch modes (no RandR 1.3)" + staying);
+        say(std::string("the display cannot switch modes (") +
+            (haveLayouts ? "no monitor is on" : "no RandR 1.3") + ")" + staying);
         return false;
     }
     const CrtcLayout& game = desktop.crtcs[*gameCrtcIndex];

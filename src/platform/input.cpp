@@ -30,7 +30,9 @@ class XInput : public InputSource {
         Window window = glXGetCurrentDrawable();
         if (!display || !window) return;
         XWarpPointer(display, None, window, 0, 0, 0, 0, x, y);
-        XFlush(display);
+        // The motion the warp causes is queued before this returns, so the next pass over
+        // the events delivers it, not some later frame.
+        XSync(display, False);
     }
     bool held(ArrowKey key) override { return key == ArrowKey::Up ? up : down; }
 
@@ -67,12 +69,15 @@ bool hasFocusNow(Display* display, Window window) {
     XGetInputFocus(display, &focus, &revert);
     if (focus == window) return true;
     if (focus != PointerRoot) return false;
+    // The pointer inside the window (a window manager's frame around it changes nothing).
     Window root, child;
     int rootX = 0, rootY = 0, winX = 0, winY = 0;
     unsigned mask = 0;
-    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &winX,
-                  &winY, &mask);
-    return child == window;
+    XWindowAttributes attributes;
+    if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &winX, &winY, &mask) ||
+        !XGetWindowAttributes(display, window, &attributes))
+        return false;
+    return winX >= 0 && winY >= 0 && winX < attributes.width && winY < attributes.height;
 }
 
 }  // namespace
