@@ -90,8 +90,10 @@ void display() {
 void idle() {
     guarded([] {
         if (platform::quitSignal()) quitGame(0);
+        if (platform::stopRequested()) stopGame();
         medium.frameCounter += 1;
-        platform::confinePointer(medium.screen == ScreenPlaying);
+        const bool focused = platform::pollWindowFocus();
+        platform::confinePointer(medium.screen == ScreenPlaying && focused);
         if (!platform::scheduler().fixed() || idleWorkDue) idlePlayWork();
         platform::postRedisplay();
     });
