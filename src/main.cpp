@@ -13,6 +13,7 @@
 #include "core/top_level.h"
 #include "core/version.h"
 #include "platform/data_paths.h"
+#include "platform/display_watchdog.h"
 
 namespace {
 
@@ -45,6 +46,9 @@ bool chooseDataTree(const Options& options, const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The game starts this binary again as its display watchdog.
+    if (argc == 3 && std::string(argv[1]) == platform::displayWatchdogOption)
+        return platform::runDisplayWatchdog(argv[2]);
     std::vector<std::string> args(argv + 1, argv + argc);
     Options options;
     std::string error;

@@ -72,7 +72,11 @@ void compileObject(glh::display_list& list, ModelFileKind kind, const ModelObjec
 }
 
 std::string readOrFail(std::string_view path) {
-    auto bytes = readDataFile(path);
+    DataFileFault fault = DataFileFault::None;
+    auto bytes = readDataFile(path, &fault);
+    if (fault == DataFileFault::TooLarge)
+        throw DataError("larger than any model file can be", displayName(path));
+    // Missing, a folder, a FIFO or a device: not a file the game can open.
     if (!bytes) throw DataError("Cannot open file " + displayName(path));
     return std::move(*bytes);
 }

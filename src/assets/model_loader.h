@@ -4,7 +4,8 @@
 // ("Cannot open file %s", "List index out of bounds (%d)", "Range check error",
 // "'%s' is not a valid floating point value") before any list is touched, so no list is
 // left open or half compiled. A file holding more objects than the caller has lists for
-// is refused the same way.
+// is refused the same way. Only a regular file opens: a name that is a folder, a FIFO or a
+// device gives "Cannot open file %s", and a file over 64 MiB is refused unread.
 
 #include <span>
 #include <string_view>

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+class DataFile;
+
 constexpr size_t textureHeaderSize = 16;
 
 struct TextureFile {
@@ -31,3 +33,8 @@ int textureSide(char sizeCode);
 // nullopt when the file is too short to hold its header: such a file is skipped like a
 // missing one.
 std::optional<TextureFile> parseTextureFile(std::string_view bytes);
+
+// The same from an open file: the header, then exactly the image's pixels read into the
+// image's own buffer, so no file, however large, costs more than its image (at most
+// 1024 x 1024 x 4 bytes). nullopt also when the file cannot be read.
+std::optional<TextureFile> readTextureFile(DataFile& file);

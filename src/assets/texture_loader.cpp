@@ -42,9 +42,10 @@ void setFilter(glh::tex_object_2D& record, int textureFilterMode) {
 }  // namespace
 
 void loadTextureFile(std::string_view path, glh::tex_object_2D& record, int textureFilterMode) {
-    auto bytes = readDataFile(path);
-    if (!bytes) return;
-    auto texture = parseTextureFile(*bytes);
+    // A missing file, a folder, a FIFO or a device is skipped like a missing file.
+    DataFile file = DataFile::open(path);
+    if (!file.ok()) return;
+    auto texture = readTextureFile(file);
     if (!texture) return;
     record.bind();
     setFilter(record, textureFilterMode);

@@ -2,7 +2,9 @@
 // Loads a texture file ("MOD\BMP_0\motyl.srm") into a texture record with a full mipmap
 // chain, left bound to GL_TEXTURE_2D. A file that is missing or shorter than its header is
 // skipped and the record keeps what it had; a size code that names no image leaves the
-// record bound with its filters set and no image. Never raises an error.
+// record bound with its filters set and no image. Only a regular file is a texture: a name
+// that is a folder, a FIFO or a device is skipped like a missing file. Never raises an
+// error.
 
 #include <string_view>
 

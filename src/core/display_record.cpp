@@ -61,24 +61,29 @@ void DisplayRecord::takeScreen() {
 void DisplayRecord::switchMode(const DisplayRecord& wanted) {
     int w = wanted.width;
     int h = wanted.height;
-    platform::input().setCursor(w / 2, h / 2);
     menuPointer.x = static_cast<float>(w / 2);
     menuPointer.y = static_cast<float>(h / 2);
+    platform::ScreenArea area;
     if (!windowedMode) {
         platform::setMode({w, h, wanted.bitsPerPixel});
-        // Where the mode was not offered the window fills the screen as it is.
-        platform::VideoMode actual;
-        if (platform::queryCurrentMode(actual)) {
-            w = actual.width;
-            h = actual.height;
-        }
+        // Where the mode was not offered the window fills the game's monitor as it is.
+        area = platform::gameArea();
+        w = area.width;
+        h = area.height;
+        // Onto the game's monitor first, so that a window manager makes it full screen there.
+        platform::placeWindow(area.x, area.y);
     }
+    // The pointer at the window's centre, where the flight reads "no turn, no climb" (the
+    // window's own, as the mode may not have been offered). Warped before the events are
+    // processed below, so the menus, not the flight, hear of the move.
+    platform::input().setCursor(w / 2, h / 2);
     glViewport(0, 0, w, h);
     if (!windowedMode) glutFullScreen();
     projection.aspect = static_cast<float>(w) / static_cast<float>(h);
     glutReshapeWindow(w, h);
     glutMainLoopEvent();
-    if (!windowedMode) platform::placeWindowAtOrigin();
+    if (!windowedMode) platform::placeWindow(area.x, area.y);
+    loadMenuPointer();
     drawOneFrame();
 }
 

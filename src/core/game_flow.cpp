@@ -7,6 +7,7 @@
 
 #include "core/display_record.h"
 #include "core/flight_update.h"
+#include "core/frame_time.h"
 #include "core/game_state.h"
 #include "core/main_loop.h"
 #include "core/projection.h"
@@ -19,11 +20,18 @@
 #include "game/pickup_icons.h"
 #include "game/plants.h"
 #include "game/stage_settings.h"
+#include "menus/menus.h"
 #include "scenes/garden_scene.h"
 
 void showMainMenu() {
-    medium.screen = ScreenMainMenu;
-    drawOneFrame();
+    returnToMainMenu();
+}
+
+void resumeLevel() {
+    medium.screen = ScreenPlaying;
+    glh::kontrol.clock.gameState = stageRunning;
+    // The time spent in the menus is not a frame of play.
+    glh::reset.restart();
 }
 
 void setPlayPerspective() {
@@ -104,12 +112,14 @@ void freeEverything() {
     glh::gl_rosli.freeTextures();
     glh::spritte_tx.freeTextures();
     glh::kontrol.freeTextures();
+    freeAllMenuTextures();
     for (int i = 0; i < sceneCount; ++i) allGardenScenes()[i]->freeModel();
     glh::gl_oxa_model.freeModel();
     glh::gl_kwiata.freeModel();
     glh::gl_rosli.freeModel();
     glh::spritte_tx.freeModel();
     glh::kontrol.freeLayout();
+    freeAllMenuLayouts();
 }
 
 void reloadAllTextures() {
@@ -128,7 +138,7 @@ void reloadAllTextures() {
     reload(loadedFlags.plants.textures, glh::gl_rosli);
     reload(loadedFlags.flowers.textures, glh::gl_kwiata);
     reload(loadedFlags.bee.textures, glh::gl_oxa_model);
-    // The menus reload here as they join the game.
+    reloadMenuTextures();
     medium.screen = previousScreen;
     drawOneFrame();
 }

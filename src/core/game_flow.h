@@ -5,6 +5,9 @@
 // Back to the main menu: its layout and textures are loaded (once), screen 1, one frame.
 void showMainMenu();
 
+// Continue from the main menu: the level left with Escape runs again, nothing reloaded.
+void resumeLevel();
+
 // Perspective of play: 60 degrees vertically (widened on a portrait screen so that it
 // holds horizontally), near 0.1, far 450, over the whole display mode.
 void setPlayPerspective();

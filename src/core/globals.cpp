@@ -12,6 +12,7 @@
 #include "game/bee_model.h"
 #include "game/collision_mesh.h"
 #include "game/flower_field.h"
+#include "game/game_font.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
 #include "game/nectar_sprites.h"
@@ -21,6 +22,7 @@
 #include "game/random.h"
 #include "game/stage_settings.h"
 #include "menus/menu_pointer.h"
+#include "menus/menu_screens.h"
 #include "scenes/garden_scene.h"
 
 // Lifetime: the whole process. The game's one random generator comes first: its first
@@ -38,6 +40,9 @@ ProgressTable tabwyn;  // re-read by the menus whenever they show it
 
 // Lifetime: one level; the level start overwrites them.
 StageSettings model;
+namespace glh {
+GameFont gl_fonty;  // loaded with the screens that print text
+}
 CollisionMesh clip_plan;
 namespace glh {
 FlightCamera kamera;
@@ -52,6 +57,14 @@ Panel kontrol;
 // Lifetime: the whole process.
 LoadedFlags loadedFlags;
 MenuPointer menuPointer;
+
+// The menu screens; each loads when it is entered and frees as it says.
+namespace glh {
+MainMenu menu_one;
+QuitQuestion menu_ko;
+ControlsPages menu_ste;
+CreditsPage menu_aut;
+}  // namespace glh
 
 // The eighteen garden scenes; their GL resources come and go with the levels.
 namespace glh {

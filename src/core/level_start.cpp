@@ -1,6 +1,8 @@
 #include "core/level_start.h"
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 #include "__SNG/sound_table.h"
 #include "assets/data_error.h"
@@ -33,6 +35,40 @@ std::string readRequired(const std::string& name) {
     return *bytes;
 }
 
+// The files that make a stage besides its scene: the stage file, the placement map and the
+// collision mesh.
+struct StageFiles {
+    StageSettings settings;  // with the placement map
+    CollisionMesh mesh;
+};
+
+// Reads the stage's own files whole before anything of the level in progress is freed. One
+// that is missing or damaged leaves everything as it was: one line says why, and the
+// caller goes back to the main menu, as for a stage file absent at this difficulty.
+std::optional<StageFiles> readStageFiles(const std::string& levelId) {
+    try {
+        StageFiles files;
+        const std::string stageName = stageFileName(levelId, medium.difficulty);
+        files.settings = readStageSettings(readRequired(stageName), displayName(stageName));
+        if (gardenScene(files.settings.sceneNumber)) {
+            const std::string mapName = placementMapName(files.settings.sceneNumber);
+            files.settings.placement = readPlacementMap(readRequired(mapName), displayName(mapName));
+        }
+        const std::string meshName = collisionMeshName(levelId);
+        files.mesh = readCollisionMesh(readRequired(meshName), displayName(meshName));
+        if (files.mesh.groups.empty())
+            std::fprintf(stderr,
+                         "oxa: %s: no collision groups: the bee bumps into nothing and cannot fly "
+                         "into the hive\n",
+                         displayName(meshName).c_str());
+        return files;
+    } catch (const DataError& error) {
+        std::fprintf(stderr, "oxa: %s; level %s does not start\n", error.report().c_str(),
+                     levelId.c_str());
+        return std::nullopt;
+    }
+}
+
 void placeBee() {
     auto& bee = glh::kamera;
     bee.x = model.beeStartX;
@@ -49,8 +85,8 @@ void placeBee() {
 }  // namespace
 
 void startLevel(const std::string& levelId) {
-    const std::string stageName = stageFileName(levelId, medium.difficulty);
-    if (!dataTree().find(stageName)) {
+    auto files = readStageFiles(levelId);
+    if (!files) {
         showMainMenu();
         return;
     }
@@ -60,19 +96,14 @@ void startLevel(const std::string& levelId) {
     // The loading picture of the level is built and shown here.
     drawOneFrame();
 
-    model = readStageSettings(readRequired(stageName), displayName(stageName));
+    model = std::move(files->settings);
     setPlayPerspective();
     loadLevelMusic(model.musicFile);
 
-    if (gardenScene(model.sceneNumber)) {
-        loadScene(model.sceneNumber);
-        const std::string mapName = placementMapName(model.sceneNumber);
-        model.placement = readPlacementMap(readRequired(mapName), displayName(mapName));
-    }
+    if (gardenScene(model.sceneNumber)) loadScene(model.sceneNumber);
 
     clip_plan.release();
-    const std::string meshName = collisionMeshName(levelId);
-    clip_plan = readCollisionMesh(readRequired(meshName), displayName(meshName));
+    clip_plan = std::move(files->mesh);
 
     startStageClock(glh::kontrol.clock, model);
     createNectarSprites();

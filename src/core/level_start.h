@@ -6,7 +6,10 @@
 #include "game/stage_end.h"
 
 // Starts the level with this two-digit id ("03") at the current difficulty; the caller has
-// set medium.currentLevel. A missing stage file goes back to the main menu.
+// set medium.currentLevel. When the stage file, its placement map or its collision mesh is
+// missing or damaged, one line on stderr says which and why, the game goes back to the
+// main menu, and nothing of the level in progress is freed. A collision mesh without
+// groups is played without collisions (and one line says the hive cannot be entered).
 void startLevel(const std::string& levelId);
 
 // The one-second stage clock.

@@ -18,6 +18,7 @@
 #include "game/kamera.h"
 #include "game/pickup_icons.h"
 #include "game/stage_settings.h"
+#include "menus/menu_pointer.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/screenshot.h"
@@ -75,6 +76,7 @@ void display() {
         } else {
             const ScreenHandlers* handlers = currentScreenHandlers();
             if (handlers && handlers->draw) handlers->draw();
+            drawMenuPointer();
         }
         if (medium.showFps) {
             glPushMatrix();
@@ -91,8 +93,10 @@ void display() {
 void idle() {
     guarded([] {
         if (platform::quitSignal()) quitGame(0);
+        if (platform::stopRequested()) stopGame();
         medium.frameCounter += 1;
-        platform::confinePointer(medium.screen == ScreenPlaying);
+        const bool focused = platform::pollWindowFocus();
+        platform::confinePointer(medium.screen == ScreenPlaying && focused);
         if (!platform::scheduler().fixed() || idleWorkDue) idlePlayWork();
         platform::postRedisplay();
     });
@@ -167,8 +171,13 @@ void drawScreenText(int x, int y, const std::string& text) {
     glPushMatrix();
     glLoadIdentity();
     glDisable(GL_DEPTH_TEST);
+    // Bitmap letters are textured like any fragment: with the last texture of the menus or
+    // the level still bound they came out in its colours, or not at all.
+    const GLboolean texturing = glIsEnabled(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_2D);
     glRasterPos2i(x, y);
     for (unsigned char c : text) glutBitmapCharacter(GLUT_BITMAP_TIMES_ROMAN_24, c);
+    if (texturing) glEnable(GL_TEXTURE_2D);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

@@ -8,6 +8,7 @@
 #include "assets/data_error.h"
 #include "core/bench.h"
 #include "core/display_record.h"
+#include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/input_handlers.h"
 #include "core/interactors.h"
@@ -18,6 +19,7 @@
 #include "core/top_level.h"
 #include "game/progress_file.h"
 #include "game/stage_settings.h"
+#include "menus/menus.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/window.h"
@@ -48,14 +50,16 @@ void registerGameCallbacks() {
     glutMouseFunc([](int b, int s, int x, int y) { guarded([=] { gameMouse(b, s, x, y); }); });
     glutKeyboardFunc(
         [](unsigned char k, int x, int y) { guarded([=] { fanoutKeyboard(k, x, y); }); });
-    // The arrow keys' held state is polled by the flight; key repeat would make it flicker.
-    glutIgnoreKeyRepeat(1);
+    // The arrow keys' held state is polled by the flight: X's auto-repeat must not let go of
+    // a held key between two presses. Typed keys repeat (the records' name entry); only
+    // where the server cannot tell repeats from presses is key repeat ignored altogether.
+    glutIgnoreKeyRepeat(platform::steadyHeldKeys() ? 0 : 1);
     glutSpecialFunc([](int key, int x, int y) {
         platform::noteSpecialKey(key, true);
         guarded([=] { fanoutSpecial(key, x, y); });
     });
     glutSpecialUpFunc([](int key, int, int) { platform::noteSpecialKey(key, false); });
-    glutCloseFunc([] { quitGame(0); });
+    glutCloseFunc(windowClosed);
 }
 
 }  // namespace
@@ -73,11 +77,13 @@ void runGame(const Options& requested, int argc, char** argv) {
     ekran.savedBitsPerPixel = ekran.bitsPerPixel;
 
     glutInit(&argc, argv);
+    keepExitStatus();
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutInitWindowSize(ekran.width, ekran.height);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutCreateWindow("OXA");
     platform::setWindowOpen(true);
+    platform::reportFatalXErrors();
     glutDisplayFunc(display);  // the mode switch below already draws a frame
     platform::setInputSource(&platform::windowSystemInput());
     platform::useGlutTimers();
@@ -93,7 +99,9 @@ void runGame(const Options& requested, int argc, char** argv) {
     DisplayRecord::switchMode(ekran);
     ekran.queryMode();
     glEnable(GL_DEPTH_TEST);
-    // The main menu and its pointer load here.
+    // The menus reach the game only through this flow.
+    connectMenus({resumeLevel, [] { quitGame(0); }, drawOneFrame});
+    loadMainMenu();
     platform::hideSystemCursor();
     medium.screen = ScreenMainMenu;
     startSound(medium.window, !options.noSound, options.soundLog);

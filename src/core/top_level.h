@@ -11,6 +11,19 @@
 // exits with status 1.
 [[noreturn]] void dieOfError(const std::exception& error);
 
+// The player closed the window: the normal way out. Ignored while the game is already
+// leaving (the window system closes the window once more as the process exits).
+void windowClosed();
+
+// Called once the window system is set up: from then on an exit from anywhere (the X
+// connection lost, say) keeps its status, though the window system's clean-up at exit
+// closes the window.
+void keepExitStatus();
+
+// Ctrl+Z: the pointer let go, the held keys released and the desktop's display put back
+// before the process stops; once continued, the game's mode again.
+void stopGame();
+
 // Runs one window-system callback's work; an error escaping it ends the game cleanly
 // instead of unwinding through the window system's C code.
 template <typename Work>

@@ -23,10 +23,12 @@ class CollisionReader {
     CollisionMesh read() {
         int end = lines_.lineCount();
         while (end > 1 && trimBlanks(lines_.line(end - 1)).empty()) --end;
-        if (end < 2) lines_.fail("the collision file has no groups", 1);
+        CollisionMesh mesh;
+        mesh.loaded = true;
+        // Nothing after the first line: an empty mesh, which disables the collision test.
+        if (end < 2) return mesh;
         if (!isGroupLine(1)) lines_.fail("a triangle line comes before the first '#' line", 1);
 
-        CollisionMesh mesh;
         int expected = 0;
         for (int index = 1; index < end; ++index) {
             if (isGroupLine(index)) {
@@ -46,7 +48,6 @@ class CollisionReader {
             }
         }
         closeGroup(mesh, expected, end);
-        mesh.loaded = true;
         return mesh;
     }
 

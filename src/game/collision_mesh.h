@@ -48,8 +48,10 @@ struct CollisionMesh {
     }
 };
 
-// Reads a collision file into a loaded mesh. Refuses with a DataError (file and line) a
-// file without a '#' line at line 1, a count below 1, fewer or more triangle lines than a
+// Reads a collision file into a loaded mesh. A file with nothing after its first line is an
+// empty mesh: the bee bumps into nothing, and with no entrance group the stage cannot be
+// won by flying into the hive. Refuses with a DataError (file and line) a file whose line 1
+// is not a '#' line, a count below 1, fewer or more triangle lines than a
 // group's count, more than 400 groups, and a field that is not a number or too large for a
 // float. Blank lines at the end of the file are ignored.
 CollisionMesh readCollisionMesh(std::string_view bytes, const std::string& fileName);

@@ -2,7 +2,9 @@
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 
 #include "platform/window.h"
 
@@ -14,19 +16,23 @@ class XInput : public InputSource {
   public:
     CursorPosition cursor() override {
         Display* display = glXGetCurrentDisplay();
-        if (!display) return {};
+        Window window = glXGetCurrentDrawable();
+        if (!display || !window) return {};
         Window root, child;
         int rootX = 0, rootY = 0, winX = 0, winY = 0;
         unsigned mask = 0;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &winX,
-                      &winY, &mask);
-        return {rootX, rootY};
+        if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &winX, &winY, &mask))
+            return {};  // on another screen of the display
+        return {winX, winY};
     }
     void setCursor(int x, int y) override {
         Display* display = glXGetCurrentDisplay();
-        if (!display) return;
-        XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, x, y);
-        XFlush(display);
+        Window window = glXGetCurrentDrawable();
+        if (!display || !window) return;
+        XWarpPointer(display, None, window, 0, 0, 0, 0, x, y);
+        // The motion the warp causes is queued before this returns, so the next pass over
+        // the events delivers it, not some later frame.
+        XSync(display, False);
     }
     bool held(ArrowKey key) override { return key == ArrowKey::Up ? up : down; }
 
@@ -38,6 +44,41 @@ FedInput fedInput;
 XInput xInput;
 InputSource* current = &fedInput;
 bool confined = false;
+
+// Focus events come on a connection of their own, so GLUT's event loop is left as it is.
+// The two connections are not in step: a key press X sent before the focus went can reach
+// GLUT's callbacks after this connection has seen the focus go. So after a FocusOut no key
+// press counts until the FocusIn, and at the FocusIn the arrows are read from the keyboard
+// as it is (a key pressed as the focus came back, whose press came first, is held).
+Display* focusConnection = nullptr;
+bool focused = true;
+bool focusGone = false;  // a FocusOut came and no FocusIn since
+
+bool arrowDown(Display* display, KeySym key) {
+    char keys[32];
+    XQueryKeymap(display, keys);
+    const KeyCode code = XKeysymToKeycode(display, key);
+    return code && (keys[code / 8] & (1 << (code % 8)));
+}
+
+// Whether the keyboard's events reach `window` now: it has the focus, or the focus follows
+// the pointer and the pointer is in it.
+bool hasFocusNow(Display* display, Window window) {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus == window) return true;
+    if (focus != PointerRoot) return false;
+    // The pointer inside the window (a window manager's frame around it changes nothing).
+    Window root, child;
+    int rootX = 0, rootY = 0, winX = 0, winY = 0;
+    unsigned mask = 0;
+    XWindowAttributes attributes;
+    if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &winX, &winY, &mask) ||
+        !XGetWindowAttributes(display, window, &attributes))
+        return false;
+    return winX >= 0 && winY >= 0 && winX < attributes.width && winY < attributes.height;
+}
 
 }  // namespace
 
@@ -52,8 +93,55 @@ InputSource& windowSystemInput() {
 }
 
 void noteSpecialKey(int glutKey, bool down) {
+    if (down && focusGone) return;
     if (glutKey == GLUT_KEY_UP) xInput.up = down;
     if (glutKey == GLUT_KEY_DOWN) xInput.down = down;
+}
+
+void releaseHeldKeys() {
+    xInput.up = false;
+    xInput.down = false;
+}
+
+bool steadyHeldKeys() {
+    Display* display = glXGetCurrentDisplay();
+    if (!display) return false;
+    Bool supported = False;
+    return XkbSetDetectableAutoRepeat(display, True, &supported) && supported;
+}
+
+bool pollWindowFocus() {
+    const Window window = windowId();
+    if (!window) return true;
+    if (!focusConnection) {
+        focusConnection = XOpenDisplay(nullptr);
+        if (!focusConnection) return true;
+        XSelectInput(focusConnection, window, FocusChangeMask);
+        focused = hasFocusNow(focusConnection, window);
+    }
+    while (XPending(focusConnection)) {
+        XEvent event;
+        XNextEvent(focusConnection, &event);
+        // Focus moving between the window and a window inside it changes nothing.
+        if (event.xfocus.detail == NotifyInferior) continue;
+        if (event.type == FocusOut) {
+            focused = false;
+            focusGone = true;
+            releaseHeldKeys();
+        } else if (event.type == FocusIn) {
+            focused = true;
+            if (focusGone) {
+                focusGone = false;
+                xInput.up = arrowDown(focusConnection, XK_Up);
+                xInput.down = arrowDown(focusConnection, XK_Down);
+            }
+        }
+    }
+    return focused;
+}
+
+void flushWindowSystem() {
+    if (Display* display = glXGetCurrentDisplay()) XFlush(display);
 }
 
 void hideSystemCursor() {

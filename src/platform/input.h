@@ -15,9 +15,10 @@ enum class ArrowKey { Up, Down };
 class InputSource {
   public:
     virtual ~InputSource() = default;
-    // The pointer in screen pixels (GetCursorPos).
+    // The pointer in pixels from the game window's top-left corner (GetCursorPos, which the
+    // game compared with the centre of a window that covered the screen at its origin).
     virtual CursorPosition cursor() = 0;
-    // Moves the pointer (SetCursorPos).
+    // Moves the pointer, in the same pixels (SetCursorPos).
     virtual void setCursor(int x, int y) = 0;
     // True while the key is held down.
     virtual bool held(ArrowKey key) = 0;
@@ -41,16 +42,34 @@ class FedInput : public InputSource {
 InputSource& input();
 void setInputSource(InputSource* source);
 
-// The window system's source: pointer from the X server, arrow keys from GLUT's special
-// and special-up callbacks (with key repeat ignored, so a held key stays held).
+// The window system's source: pointer from the X server, relative to the game window
+// wherever it stands (a window of its own, or a monitor away from the screen's origin);
+// arrow keys from GLUT's special and special-up callbacks.
 InputSource& windowSystemInput();
 void noteSpecialKey(int glutKey, bool down);
+
+// Makes X's auto-repeat send only repeated presses of a held key, no release before each
+// (detectable auto-repeat), so that typed keys repeat while an arrow key's held state
+// stays steady. False where the server cannot: the caller then ignores key repeat.
+bool steadyHeldKeys();
+
+// Whether the game window has the keyboard focus, from the X server's focus events (polled
+// once a frame, cheap when nothing changed). When the focus goes, every held key is let go:
+// the window will never hear their release.
+bool pollWindowFocus();
 
 // Hides the system cursor over the game window (the menus draw their own pointer).
 void hideSystemCursor();
 
-// While playing, the pointer is held inside the game window so a second monitor cannot
-// swallow it; in the menus it is free. Cheap to call every frame.
+// While playing with the focus, the pointer is held inside the game window so a second
+// monitor cannot swallow it; in the menus, without the focus and while stopped it is free.
+// Cheap to call every frame.
 void confinePointer(bool confine);
+
+// Lets go of every held key (the focus went, or the game is being stopped).
+void releaseHeldKeys();
+
+// Sends what is queued on the game window's connection to the X server now.
+void flushWindowSystem();
 
 }  // namespace platform

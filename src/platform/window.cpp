@@ -41,18 +41,60 @@ void useGlutTimers() {
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/display_mode.h"
+
 namespace platform {
 
-void placeWindowAtOrigin() {
+void placeWindow(int x, int y) {
     Display* display = glXGetCurrentDisplay();
     Window window = glXGetCurrentDrawable();
     if (!display || !window) return;
-    XMoveWindow(display, window, 0, 0);
+    XMoveWindow(display, window, x, y);
     XFlush(display);
 }
 
 unsigned long windowId() {
     return open ? glXGetCurrentDrawable() : 0;
+}
+
+namespace {
+
+// Called with the window connection's lock held, so nothing may run that needs it: not
+// the exit handlers (the window system's closes that connection). The display is put back
+// on a connection of its own, and the process ends here.
+[[noreturn]] void leaveAfterXError(const char* why) {
+    std::fprintf(stderr, "oxa: %s\n", why);
+    std::fflush(stdout);
+    finishDisplay();
+    _exit(1);
+}
+
+int onXError(Display* display, XErrorEvent* event) {
+    if ((event->error_code == BadWindow || event->error_code == BadDrawable) &&
+        event->resourceid == windowId())
+        leaveAfterXError("the game window was closed by another program");
+    char text[160] = "";
+    XGetErrorText(display, event->error_code, text, sizeof text);
+    char line[256];
+    std::snprintf(line, sizeof line, "the X server refused a request (%s, request %d.%d)", text,
+                  event->request_code, event->minor_code);
+    leaveAfterXError(line);
+}
+
+int onXConnectionLost(Display*) {
+    leaveAfterXError("the connection to the X server was lost");
+}
+
+}  // namespace
+
+void reportFatalXErrors() {
+    XSetErrorHandler(onXError);
+    XSetIOErrorHandler(onXConnectionLost);
 }
 
 }  // namespace platform

@@ -19,11 +19,17 @@ void useGlutTimers();
 
 namespace platform {
 
-// Moves the game window to the screen's top-left corner (without a window manager a
-// full-screen window would otherwise sit at (1, 1)).
-void placeWindowAtOrigin();
+// Moves the game window's top-left corner to (x, y) on the X screen: the game's monitor,
+// which need not be at the screen's origin (without a window manager a full-screen window
+// would otherwise sit at (1, 1) of the whole screen).
+void placeWindow(int x, int y);
 
 // The game window's X id, 0 before it exists.
 unsigned long windowId();
+
+// X errors that end the game end it with one line and status 1 (the exit puts the display
+// back): the game window destroyed by another program, the connection to the X server
+// lost, a request the server refused.
+void reportFatalXErrors();
 
 }  // namespace platform

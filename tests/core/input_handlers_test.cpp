@@ -25,6 +25,8 @@ class InputHandlers : public testing::Test {
         ekran.width = 1024;
         ekran.height = 768;
         medium = Medium{};
+        // Loaded at start-up, as in the game: going back to it reads no file.
+        loadedFlags.mainMenu = {true, true};
         for (auto& handlers : screenHandlers) handlers = {};
         auto hover = [](float mx, float my) {
             ++seen.floatHovers;
@@ -42,6 +44,7 @@ class InputHandlers : public testing::Test {
     }
     void TearDown() override {
         for (auto& handlers : screenHandlers) handlers = {};
+        loadedFlags.mainMenu = {};
     }
 };
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # oxa-check --tree on the generated data tree (clean) and on a damaged copy: a texture
-# deleted, a scene file cut short, a scene file holding one object too few, a table sound
-# deleted and a level's music cut short. Each problem is one line naming its file, and
-# the status says whether the tree is clean.
+# deleted, a scene file cut short, a scene file holding one object too few, a menu layout
+# holding too few, the menus' pointer deleted, a table sound deleted and a level's music
+# cut short. Each problem is one line naming its file, and the status says whether the
+# tree is clean.
 set -euo pipefail
 check=${OXA_CHECK:?set OXA_CHECK to the oxa-check binary}
 data=${OXA_DATA:?set OXA_DATA to the generated data tree}
@@ -28,6 +29,9 @@ rm "$broken/SCE/BMP_0/ziemia.srm"
 head -n 100 "$data/SCE/DATA/garden03.wkx" >"$broken/SCE/DATA/garden03.wkx"
 # Scene 5 draws 31 objects; its count line now says 30 and the last block is left over.
 sed '1s/.*/ 30\r/' "$data/SCE/DATA/garden05.wkx" >"$broken/SCE/DATA/garden05.wkx"
+# The main menu's layout with two objects of eight, and the menus' pointer gone.
+sed '1s/.*/  2\r/' "$data/MEN/DAT/menuone.mex" >"$broken/MEN/DAT/menuone.mex"
+rm "$broken/PUL/BMP_0/kursor.srm"
 # A sound of the table gone, a level's music cut short.
 rm "$broken/MOV/klik.wav"
 head -c 30 "$data/MOV/muzyka03.wav" >"$broken/MOV/muzyka03.wav"
@@ -39,6 +43,8 @@ echo "$out"
 expect_line "$out" "$broken/SCE/BMP_0/ziemia\.srm: missing, named by the slots of scenes 00 01 .*"
 expect_line "$out" "$broken/SCE/DATA/garden03\.wkx:[0-9]+: List index out of bounds \([0-9]+\)"
 expect_line "$out" "$broken/SCE/DATA/garden05\.wkx:1: 30 objects, but scene 05 draws 31"
+expect_line "$out" "$broken/MEN/DAT/menuone\.mex:1: 2 objects, but the main menu draws 8"
+expect_line "$out" "$broken/PUL/BMP_0/kursor\.srm: missing, named by the menus' pointer"
 expect_line "$out" "$broken/MOV/klik\.wav: missing, named by the sound table"
 expect_line "$out" "$broken/MOV/muzyka03\.wav: the \"fmt \" chunk is cut short"
 expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), [0-9]+ problems"

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         CollisionMesh mesh =
             readCollisionMesh(std::string_view(reinterpret_cast<const char*>(data), size), "f");
-        if (mesh.groups.empty() || mesh.groups.size() > CollisionMesh::maxGroups) __builtin_trap();
+        if (!mesh.loaded || mesh.groups.size() > CollisionMesh::maxGroups) __builtin_trap();
         // The bee at every triangle's first corner, lifted a little, and at every box centre.
         for (const CollisionGroup& group : mesh.groups) {
             if (group.triangles.empty()) __builtin_trap();

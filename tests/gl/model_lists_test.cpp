@@ -271,6 +271,10 @@ TEST_F(ModelLists, FailedLoadsLeaveNoListOpenAndSayWhy) {
     std::vector<std::string> three = {"  3"};
     for (int k = 0; k < 3; ++k) add(three, {header(0, 0, 'N', 'a', 0), "", "", "", ""});
     write("MOD/DATA/three.wkx", three);
+    // Names that resolve to no regular file: a folder and a link to a device.
+    fs::create_directories(root_ / "MOD/DATA/folder.wkx");
+    fs::create_symlink("/dev/zero", root_ / "MOD/DATA/zero.wkx");
+    dataTree().setRoot(root_);
     const std::string bad = (root_ / "MOD/DATA/bad.wkx").string();
     const std::string big = (root_ / "MOD/DATA/three.wkx").string();
     struct Case {
@@ -281,6 +285,8 @@ TEST_F(ModelLists, FailedLoadsLeaveNoListOpenAndSayWhy) {
         {"MOD\\DATA\\missing.wkx", "Cannot open file MOD\\DATA\\missing.wkx"},
         {"MOD\\DATA\\bad.wkx", bad + ":4: List index out of bounds (3)"},
         {"MOD\\DATA\\three.wkx", big + ":1: Too many objects (3), room for 2"},
+        {"MOD\\DATA\\folder.wkx", "Cannot open file " + (root_ / "MOD/DATA/folder.wkx").string()},
+        {"MOD\\DATA\\zero.wkx", "Cannot open file " + (root_ / "MOD/DATA/zero.wkx").string()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

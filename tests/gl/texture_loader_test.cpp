@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -152,10 +153,15 @@ TEST_F(TextureLoader, MissingAndHeaderlessFilesAreSkippedAndShortPixelsAreBlack)
     write("good.srm", textureBytes('x', '1', 32 * 32 * 3));
     write("stub.srm", std::string(15, '1'));
     write("short.srm", textureBytes('x', '1', 30));
+    // Names that are no regular file: skipped like a missing one, without waiting or reading.
+    fs::create_directories(root_ / "MOD/BMP_0/folder.srm");
+    ASSERT_EQ(mkfifo((root_ / "MOD/BMP_0/fifo.srm").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", root_ / "MOD/BMP_0/zero.srm");
+    dataTree().setRoot(root_);
 
     glh::tex_object_2D fresh;
-    loadTextureFile("MOD\\BMP_0\\missing.srm", fresh, 1);
-    loadTextureFile("MOD\\BMP_0\\stub.srm", fresh, 1);
+    for (const char* name : {"missing.srm", "stub.srm", "folder.srm", "fifo.srm", "zero.srm"})
+        loadTextureFile(std::string("MOD\\BMP_0\\") + name, fresh, 1);
     EXPECT_FALSE(fresh.created);
 
     // A record that had an image keeps it.

@@ -72,7 +72,6 @@ TEST(CollisionMesh, BrokenFilesAreRefusedWithTheirLine) {
         const char* message;
     };
     const Case cases[] = {
-        {"", 2, "no groups"},
         {floorLine(1) + groupLine(wideBox, 1) + floorLine(1), 2, "before the first '#'"},
         {groupLine(wideBox, 1) + floorLine(1) + floorLine(2), 4, "more triangle lines"},
         {groupLine(wideBox, 2) + floorLine(1) + groupLine(wideBox, 1) + floorLine(1), 4,
@@ -97,6 +96,18 @@ TEST(CollisionMesh, BrokenFilesAreRefusedWithTheirLine) {
             EXPECT_EQ(e.line(), c.line);
             EXPECT_NE(e.message().find(c.message), std::string::npos) << e.message();
         }
+    }
+}
+
+// A file with its first line and no group is an empty mesh: loaded, and nothing to bump
+// into (nor a hive entrance to fly into).
+TEST(CollisionMesh, AFileWithoutGroupsIsAnEmptyMesh) {
+    for (const char* file : {"", "collision mesh of level 04", "header\r\n", "header\n\n  \n"}) {
+        SCOPED_TRACE(file);
+        CollisionMesh mesh = readCollisionMesh(file, "s04.clp");
+        EXPECT_TRUE(mesh.loaded);
+        EXPECT_TRUE(mesh.groups.empty());
+        EXPECT_TRUE(collisionHits(mesh, {0, 0.5f, 0.2f}).empty());
     }
 }
 

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "assets/model_file.h"
-#include "assets/texture_file.h"
 #include "scenes/garden_table.h"
 #include "tree_check.h"
 
@@ -36,24 +35,6 @@ void checkModel(TreeCheckContext& context, const GardenTableEntry& scene) {
     }
 }
 
-void checkTexture(TreeCheckContext& context, std::string_view gameName, const std::string& named) {
-    auto bytes = context.read(gameName, named);
-    if (!bytes) return;
-    const std::string file = context.shownPath(gameName);
-    auto texture = parseTextureFile(*bytes);
-    if (!texture) {
-        context.problem(DataError("shorter than the " + std::to_string(textureHeaderSize) +
-                                      "-byte header; the game skips it",
-                                  file));
-    } else if (texture->side == 0) {
-        context.problem(DataError("the size code names no image", file));
-    } else if (!texture->complete()) {
-        context.problem(DataError("holds " + std::to_string(texture->storedPixelBytes) + " of " +
-                                      std::to_string(texture->pixels.size()) + " pixel bytes",
-                                  file));
-    }
-}
-
 void checkScenes(TreeCheckContext& context) {
     // Each texture once, however many scenes name it and in whichever letter case.
     struct Texture {
@@ -72,7 +53,7 @@ void checkScenes(TreeCheckContext& context) {
         }
     }
     for (const auto& [key, texture] : textures) {
-        checkTexture(context, texture.gameName, "the slots of scenes " + texture.scenes);
+        checkTextureFile(context, texture.gameName, "the slots of scenes " + texture.scenes);
     }
 }
 

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <vector>
 
+#include "assets/texture_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -49,6 +51,25 @@ std::string TreeCheckContext::shownPath(std::string_view gameName) const {
 void TreeCheckContext::problem(const DataError& error) {
     ++problems_;
     std::printf("%s\n", error.report().c_str());
+}
+
+void checkTextureFile(TreeCheckContext& context, std::string_view gameName,
+                      const std::string& namedBy) {
+    auto bytes = context.read(gameName, namedBy);
+    if (!bytes) return;
+    const std::string file = context.shownPath(gameName);
+    auto texture = parseTextureFile(*bytes);
+    if (!texture) {
+        context.problem(DataError("shorter than the " + std::to_string(textureHeaderSize) +
+                                      "-byte header; the game skips it",
+                                  file));
+    } else if (texture->side == 0) {
+        context.problem(DataError("the size code names no image", file));
+    } else if (!texture->complete()) {
+        context.problem(DataError("holds " + std::to_string(texture->storedPixelBytes) + " of " +
+                                      std::to_string(texture->pixels.size()) + " pixel bytes",
+                                  file));
+    }
 }
 
 bool registerTreeCheck(TreeCheck check) {

@@ -46,6 +46,11 @@ class TreeCheckContext {
     size_t problems_ = 0;
 };
 
+// Reads a texture the game opens by this name and reports a missing file, a short header,
+// a size code that names no image and missing pixels.
+void checkTextureFile(TreeCheckContext& context, std::string_view gameName,
+                      const std::string& namedBy);
+
 struct TreeCheck {
     std::string_view name;
     void (*run)(TreeCheckContext& context);

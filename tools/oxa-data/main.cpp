@@ -13,6 +13,7 @@
 #include "collectibles.h"
 #include "collectibles_preview.h"
 #include "data_tree.h"
+#include "menu_art.h"
 #include "music.h"
 #include "panel_art.h"
 #include "png_dump.h"
@@ -24,12 +25,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The gardens, then the levels' data derived from them, then the sounds and music.
+// The gardens, then the levels' data derived from them, the menus, the sounds and the music.
 DataFiles buildEverything() {
     DataFiles files = buildDataTree();
     addStageData(files);
     addCollectibles(files);
     addPanel(files);
+    addMenus(files);
     addSoundEffects(files);
     addMusic(files);
     return files;

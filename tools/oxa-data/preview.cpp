@@ -16,19 +16,38 @@ struct Texture {
     int side = 0;
     bool alpha = false;
     const unsigned char* pixels = nullptr;
+    bool smooth = false;  // bilinear between texels, else the nearest texel
+
+    void texel(int x, int y, float out[4]) const {
+        x %= side;
+        y %= side;
+        if (x < 0) x += side;
+        if (y < 0) y += side;
+        size_t bpp = alpha ? 4 : 3;
+        const unsigned char* p = pixels + (static_cast<size_t>(y * side + x)) * bpp;
+        for (size_t c = 0; c < 4; ++c) out[c] = c < bpp ? static_cast<float>(p[c]) / 255 : 1;
+    }
 
     void sample(float s, float t, float out[4]) const {
         if (side == 0) {
             out[0] = out[1] = out[2] = out[3] = 1;
             return;
         }
-        int x = static_cast<int>(std::floor(s * static_cast<float>(side))) % side;
-        int y = static_cast<int>(std::floor(t * static_cast<float>(side))) % side;
-        if (x < 0) x += side;
-        if (y < 0) y += side;
-        size_t bpp = alpha ? 4 : 3;
-        const unsigned char* p = pixels + (static_cast<size_t>(y * side + x)) * bpp;
-        for (size_t c = 0; c < 4; ++c) out[c] = c < bpp ? static_cast<float>(p[c]) / 255 : 1;
+        const float fs = s * static_cast<float>(side), ft = t * static_cast<float>(side);
+        if (!smooth) {
+            texel(static_cast<int>(std::floor(fs)), static_cast<int>(std::floor(ft)), out);
+            return;
+        }
+        const float x = std::floor(fs - 0.5f), y = std::floor(ft - 0.5f);
+        const float u = fs - 0.5f - x, v = ft - 0.5f - y;
+        const int ix = static_cast<int>(x), iy = static_cast<int>(y);
+        float a[4], b[4], c[4], d[4];
+        texel(ix, iy, a);
+        texel(ix + 1, iy, b);
+        texel(ix, iy + 1, c);
+        texel(ix + 1, iy + 1, d);
+        for (int k = 0; k < 4; ++k)
+            out[k] = (a[k] * (1 - u) + b[k] * u) * (1 - v) + (c[k] * (1 - u) + d[k] * u) * v;
     }
 };
 
@@ -182,7 +201,52 @@ const std::string* findFile(const DataFiles& files, const std::string& name) {
     return nullptr;
 }
 
+// The scene's objects and the textures of its slots, read back from the tree.
+struct SceneData {
+    const GardenTableEntry* entry = nullptr;
+    std::vector<ReadObject> objects;
+    std::vector<Texture> textures;
+};
+
+SceneData readScene(const DataFiles& files, const GardenTableEntry& scene) {
+    auto objects = readSceneModel(files.at(std::string(scene.modelFile)));
+    if (!objects) throw std::runtime_error("cannot read back " + std::string(scene.modelFile));
+    SceneData data{&scene, std::move(*objects), {}};
+    for (std::string_view name : scene.textures) {
+        data.textures.push_back(
+            decode(findFile(files, std::string(gardenTextureFolder) + std::string(name))));
+    }
+    return data;
+}
+
 }  // namespace
+
+std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Vec3 eye,
+                                     Vec3 target, int width, int height, int samples) {
+    const GardenTableEntry* entry = nullptr;
+    for (const GardenTableEntry& scene : gardenTable()) {
+        if (scene.sceneNumber == sceneNumber) entry = &scene;
+    }
+    if (!entry) throw std::invalid_argument("no garden scene " + std::to_string(sceneNumber));
+    SceneData scene = readScene(files, *entry);
+    for (Texture& texture : scene.textures) texture.smooth = true;
+    const int w = width * samples, h = height * samples;
+    Canvas canvas{w, h, std::vector<float>(static_cast<size_t>(w * h * 3)),
+                  std::vector<float>(static_cast<size_t>(w * h))};
+    renderView(canvas, *entry, scene.objects, scene.textures, {eye, target});
+    std::vector<Colour> picture(static_cast<size_t>(width * height));
+    const float share = 1.0f / static_cast<float>(samples * samples);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const float* c = &canvas.colour[static_cast<size_t>(y * w + x) * 3];
+            Colour& p = picture[static_cast<size_t>((y / samples) * width + x / samples)];
+            p.r += std::clamp(c[0], 0.0f, 1.0f) * share;
+            p.g += std::clamp(c[1], 0.0f, 1.0f) * share;
+            p.b += std::clamp(c[2], 0.0f, 1.0f) * share;
+        }
+    }
+    return picture;
+}
 
 void renderPreviews(const DataFiles& files, const std::filesystem::path& dir, int only) {
     std::filesystem::create_directories(dir);
@@ -195,18 +259,12 @@ void renderPreviews(const DataFiles& files, const std::filesystem::path& dir, in
     const int w = 400, h = 300, views = 4;
     for (const GardenTableEntry& scene : gardenTable()) {
         if (only >= 0 && scene.sceneNumber != only) continue;
-        auto objects = readSceneModel(files.at(std::string(scene.modelFile)));
-        if (!objects) throw std::runtime_error("cannot read back " + std::string(scene.modelFile));
-        std::vector<Texture> textures;
-        for (std::string_view name : scene.textures) {
-            textures.push_back(
-                decode(findFile(files, std::string(gardenTextureFolder) + std::string(name))));
-        }
+        const SceneData data = readScene(files, scene);
         std::vector<unsigned char> rgba(static_cast<size_t>(w * views * h * 4));
         Canvas canvas{w, h, std::vector<float>(static_cast<size_t>(w * h * 3)),
                       std::vector<float>(static_cast<size_t>(w * h))};
         for (int v = 0; v < views; ++v) {
-            renderView(canvas, scene, *objects, textures, cameras[v]);
+            renderView(canvas, scene, data.objects, data.textures, cameras[v]);
             for (int y = 0; y < h; ++y) {
                 for (int x = 0; x < w; ++x) {
                     size_t src = static_cast<size_t>(y * w + x) * 3;

@@ -1,0 +1,129 @@
+#include "assets/model_loader.h"
+#include "assets/texture_loader.h"
+#include "menus/menu_pointer.h"
+#include "menus/menu_screens.h"
+#include "menus/menus.h"
+#include "platform/input.h"
+
+namespace glh {
+
+namespace {
+
+// Loads a screen that the main menu opens and makes it current.
+void open(MenuScreen& screen, Screen number) {
+    screen.loadTextures();
+    screen.loadLayout();
+    medium.screen = number;
+}
+
+}  // namespace
+
+MainMenu::MainMenu() : MenuScreen(loadedFlags.mainMenu) {}
+
+void MainMenu::readTextures(int textureFilterMode) {
+    loadTextureFile("MEN\\BMP_0\\menuonez.srm", background, textureFilterMode);
+    loadTextureFile("MEN\\BMP_0\\menuonex.srm", buttonLit, textureFilterMode);
+    loadTextureFile("MEN\\BMP_0\\menuoney.srm", buttonPlain, textureFilterMode);
+}
+
+void MainMenu::deleteTextures() {
+    background.deleteTexture();
+    buttonLit.deleteTexture();
+    buttonPlain.deleteTexture();
+}
+
+void MainMenu::readLayout() {
+    loadLayoutFile("MEN\\DAT\\menuone.mex", lists_);
+    buttons.setAll(0);
+}
+
+void MainMenu::deleteLayout() {
+    for (auto& list : lists_) list.deleteList();
+}
+
+void MainMenu::draw() {
+    inOverlay([this] {
+        background.bind();
+        lists_[mainMenu::backgroundList].callList();
+        for (int k = 0; k < mainMenu::buttonCount; ++k) {
+            (buttons.lit(k) ? buttonLit : buttonPlain).bind();
+            lists_[mainMenu::firstButtonList + k].callList();
+        }
+    });
+}
+
+void MainMenu::onHover(float mx, float my) {
+    chime(buttons.hover(mx, my));
+}
+
+void MainMenu::onClick() {
+    switch (buttons.clicked()) {
+        case mainMenu::newGame:
+            // The difficulty screen (5) opens here, on the way to the level choice.
+            return;
+        case mainMenu::continueGame:
+            if (medium.currentLevel == 0) return;  // no level in progress
+            buttons.setAll(0);
+            menuFlow().resumeLevel();
+            return;
+        case mainMenu::settings:
+            // The settings screen (2) opens here.
+            return;
+        case mainMenu::controls:
+            open(menu_ste, ScreenControls);
+            break;
+        case mainMenu::records:
+            // The records screen (10) opens here with the current difficulty's table.
+            return;
+        case mainMenu::credits:
+            open(menu_aut, ScreenCredits);
+            break;
+        case mainMenu::quit:
+            open(menu_ko, ScreenQuit);
+            break;
+        default:
+            return;
+    }
+    buttons.setAll(0);
+}
+
+void MainMenu::loadPointer() {
+    loadTextureFile("PUL\\BMP_0\\kursor.srm", pointerTexture_, medium.textureFilterMode);
+    pointerList_.newList(GL_COMPILE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(0, 0);
+    glTexCoord2f(1, 0);
+    glVertex2f(5, 0);
+    glTexCoord2f(1, 1);
+    glVertex2f(5, 5);
+    glTexCoord2f(0, 1);
+    glVertex2f(0, 5);
+    glEnd();
+    glDisable(GL_BLEND);
+    pointerList_.endList();
+    // Loading the pointer has always left blending on; the first list that blends turns it
+    // off again.
+    glEnable(GL_BLEND);
+}
+
+void MainMenu::drawPointer() {
+    platform::hideSystemCursor();
+    inOverlay([this] {
+        glTranslatef(menuPointer.x - 2, menuPointer.y - 4, 0);
+        pointerTexture_.bind();
+        pointerList_.callList();
+    });
+}
+
+}  // namespace glh
+
+void loadMenuPointer() {
+    glh::menu_one.loadPointer();
+}
+
+void drawMenuPointer() {
+    glh::menu_one.drawPointer();
+}

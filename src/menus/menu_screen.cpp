@@ -1,0 +1,35 @@
+#include "menus/menu_screen.h"
+
+#include "__SNG/sound_table.h"
+
+namespace glh {
+
+void MenuScreen::loadTextures() {
+    if (flags_.textures) return;
+    readTextures(medium.textureFilterMode);
+    flags_.textures = true;
+}
+
+void MenuScreen::freeTextures() {
+    if (!flags_.textures) return;
+    deleteTextures();
+    flags_.textures = false;
+}
+
+void MenuScreen::loadLayout() {
+    if (flags_.model) return;
+    readLayout();
+    flags_.model = true;
+}
+
+void MenuScreen::freeLayout() {
+    if (!flags_.model) return;
+    deleteLayout();
+    flags_.model = false;
+}
+
+void chime(int buttonsEntered) {
+    for (int k = 0; k < buttonsEntered; ++k) playEffect(SlotHover);
+}
+
+}  // namespace glh

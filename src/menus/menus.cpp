@@ -1,0 +1,89 @@
+#include "menus/menus.h"
+
+#include <array>
+
+#include "core/screens.h"
+#include "menus/menu_pointer.h"
+#include "menus/menu_screens.h"
+
+namespace {
+
+MenuFlow flow;
+
+// Every menu screen in the order the game frees and reloads them: main menu, settings,
+// difficulty, quit, level choice, summary, results, controls, credits. The settings,
+// difficulty, level choice, summary and results screens take their places here.
+const std::array<glh::MenuScreen*, 4> menusInOrder = {&glh::menu_one, &glh::menu_ko, &glh::menu_ste,
+                                                      &glh::menu_aut};
+
+// Table entries for a screen: screens 1 to 6 hear the pointer in menu units as floats, 9 to
+// 12 in whole units.
+template <auto& screen>
+ScreenHandlers floatPointerScreen() {
+    return {[] { screen.draw(); }, [](float mx, float my) { screen.onHover(mx, my); }, nullptr,
+            [](int, int, int, int) { screen.onClick(); }};
+}
+
+template <auto& screen>
+ScreenHandlers wholePointerScreen() {
+    return {[] { screen.draw(); }, nullptr,
+            [](int mx, int my) { screen.onHover(static_cast<float>(mx), static_cast<float>(my)); },
+            [](int, int, int, int) { screen.onClick(); }};
+}
+
+}  // namespace
+
+void connectMenus(const MenuFlow& menuFlow) {
+    flow = menuFlow;
+    screenHandlers[ScreenMainMenu] = floatPointerScreen<glh::menu_one>();
+    // The quit question is drawn over the whole main menu.
+    screenHandlers[ScreenQuit] = floatPointerScreen<glh::menu_ko>();
+    screenHandlers[ScreenQuit].draw = [] {
+        glh::menu_one.draw();
+        glh::menu_ko.draw();
+    };
+    screenHandlers[ScreenControls] = wholePointerScreen<glh::menu_ste>();
+    screenHandlers[ScreenCredits] = wholePointerScreen<glh::menu_aut>();
+    // Settings (2), loading (3), difficulty (5), level choice (6), summary (9) and results
+    // (10) join the table here.
+}
+
+const MenuFlow& menuFlow() {
+    return flow;
+}
+
+void loadMainMenu() {
+    glh::menu_one.loadLayout();
+    glh::menu_one.loadTextures();
+    loadMenuPointer();
+}
+
+void returnToMainMenu() {
+    medium.screen = ScreenMainMenu;
+    glh::menu_one.loadLayout();
+    glh::menu_one.loadTextures();
+    if (flow.redraw) flow.redraw();
+}
+
+void freeAllMenus() {
+    for (glh::MenuScreen* screen : menusInOrder) {
+        screen->freeTextures();
+        screen->freeLayout();
+    }
+}
+
+void freeAllMenuTextures() {
+    for (glh::MenuScreen* screen : menusInOrder) screen->freeTextures();
+}
+
+void freeAllMenuLayouts() {
+    for (glh::MenuScreen* screen : menusInOrder) screen->freeLayout();
+}
+
+void reloadMenuTextures() {
+    for (glh::MenuScreen* screen : menusInOrder) {
+        if (!screen->texturesLoaded()) continue;
+        screen->freeTextures();
+        screen->loadTextures();
+    }
+}

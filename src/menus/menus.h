@@ -1,0 +1,30 @@
+#pragma once
+// The menus as the rest of the game sees them: the flow they need from the game, the
+// table of screens they fill in, and the operations that load, free and reload them all.
+
+// What the menus ask of the rest of the game. The menus include nothing of the core's game
+// flow: start-up fills this in, tests put in their own.
+struct MenuFlow {
+    void (*resumeLevel)() = nullptr;  // continue: back into the level left with Escape
+    void (*quit)() = nullptr;         // yes to the quit question: desktop mode, free, exit 0
+    void (*redraw)() = nullptr;       // one frame at once
+};
+
+// Puts every menu screen into the table of screens and keeps the flow.
+void connectMenus(const MenuFlow& flow);
+const MenuFlow& menuFlow();
+
+// Start-up: the main menu's layout and textures, then the pointer image.
+void loadMainMenu();
+
+// Back to the main menu: screen 1, its layout and textures loaded (once), one frame.
+void returnToMainMenu();
+
+// Every menu screen's textures, then its layout; the loading picture and the countdown are
+// not touched. The level choice calls this right before a level starts.
+void freeAllMenus();
+// The quit path frees every texture of the game before any list: the menus' two halves.
+void freeAllMenuTextures();
+void freeAllMenuLayouts();
+// Frees and loads again every loaded menu texture, so they take a new filter mode.
+void reloadMenuTextures();

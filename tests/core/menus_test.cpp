@@ -1,0 +1,178 @@
+// The menu screens as the player drives them through the game's pointer and key handlers,
+// without a window: the screens' loaded flags are set beforehand, so no file is read and
+// no GL call is made, and the game flow the menus call is the test's own.
+
+#include "menus/menus.h"
+
+#include <gtest/gtest.h>
+
+#include "core/display_record.h"
+#include "core/frame_time.h"
+#include "core/game_flow.h"
+#include "core/game_state.h"
+#include "core/input_handlers.h"
+#include "core/screens.h"
+#include "game/kontrol.h"
+#include "menus/menu_pointer.h"
+#include "menus/menu_screens.h"
+#include "platform/clock.h"
+#include "platform/scheduler.h"
+
+namespace {
+
+int quits = 0;
+int resumes = 0;
+
+class Menus : public testing::Test {
+  protected:
+    void SetUp() override {
+        quits = resumes = 0;
+        ekran.width = 800;
+        ekran.height = 600;
+        medium = Medium{};
+        medium.screen = ScreenMainMenu;
+        loadedFlags = LoadedFlags{};
+        // Every screen counts as loaded: entering one reads nothing.
+        for (AssetFlags* flags : {&loadedFlags.mainMenu, &loadedFlags.quit, &loadedFlags.controls,
+                                  &loadedFlags.credits})
+            *flags = {true, true};
+        connectMenus({[] {
+                          ++resumes;
+                          resumeLevel();
+                      },
+                      [] { ++quits; }, nullptr});
+        glh::menu_one.buttons.setAll(0);
+        glh::menu_ko.buttons.setAll(0);
+        glh::menu_ste.pageCounter = 0;
+    }
+    void TearDown() override {
+        for (auto& handlers : screenHandlers) handlers = {};
+        loadedFlags = LoadedFlags{};
+    }
+
+    // The pointer at a menu position, through the window pixels of an 800 x 600 screen.
+    static void pointAt(float mx, float my) {
+        gamePassiveMotion(static_cast<int>(mx * 10), static_cast<int>((60 - my) * 10));
+    }
+    // One physical click: a press, then a release.
+    static void click() {
+        gameMouse(0, 0, 0, 0);
+        gameMouse(0, 1, 0, 0);
+    }
+};
+
+TEST_F(Menus, PixelsBecomeMenuUnitsOfTheDisplayMode) {
+    gamePassiveMotion(400, 300);
+    EXPECT_FLOAT_EQ(menuPointer.x, 40);
+    EXPECT_FLOAT_EQ(menuPointer.y, 30);
+}
+
+TEST_F(Menus, ControlsThenHelpThenBackCountingPressAndRelease) {
+    pointAt(10, 30);  // controls
+    click();
+    ASSERT_EQ(medium.screen, ScreenControls);
+    EXPECT_EQ(glh::menu_ste.pageCounter, 0);  // the release found nothing to act on
+
+    pointAt(62, 5);  // the page's button
+    gameMouse(0, 0, 0, 0);
+    EXPECT_EQ(glh::menu_ste.pageCounter, 1);  // the press: the help page
+    gameMouse(0, 1, 0, 0);
+    EXPECT_EQ(glh::menu_ste.pageCounter, 2);  // the release: still the help page
+    EXPECT_EQ(medium.screen, ScreenControls);
+
+    click();  // back to the main menu, the controls freed
+    EXPECT_EQ(medium.screen, ScreenMainMenu);
+    EXPECT_EQ(glh::menu_ste.pageCounter, 0);
+    EXPECT_FALSE(loadedFlags.controls.textures);
+    EXPECT_FALSE(loadedFlags.controls.model);
+    EXPECT_TRUE(loadedFlags.mainMenu.textures);
+
+    loadedFlags.controls = {true, true};
+    pointAt(10, 30);
+    click();
+    pointAt(50, 5);  // beside the button: nothing
+    click();
+    EXPECT_EQ(glh::menu_ste.pageCounter, 0);
+    EXPECT_EQ(medium.screen, ScreenControls);
+}
+
+TEST_F(Menus, CreditsGoBackAtTheFirstClick) {
+    pointAt(10, 16);
+    click();
+    ASSERT_EQ(medium.screen, ScreenCredits);
+    pointAt(69.5f, 8);  // the whole-number position (69, 7) is inside
+    click();
+    EXPECT_EQ(medium.screen, ScreenMainMenu);
+    EXPECT_FALSE(loadedFlags.credits.textures);
+}
+
+TEST_F(Menus, ContinueWithNoLevelInProgressDoesNothing) {
+    pointAt(20, 44);
+    click();
+    EXPECT_EQ(medium.screen, ScreenMainMenu);
+    EXPECT_EQ(resumes, 0);
+    EXPECT_TRUE(glh::menu_one.buttons.lit(mainMenu::continueGame));  // still under the pointer
+}
+
+TEST_F(Menus, EscapeLeavesTheLevelAndContinueResumesIt) {
+    platform::scheduler().reset();
+    platform::scheduler().setFixedStep(50);
+    glh::reset.lastTick = 0;
+    medium.screen = ScreenPlaying;
+    medium.currentLevel = 4;
+    medium.countdownActive = 1;
+    glh::kontrol.clock.gameState = stageRunning;
+    gameKeyboard(27, 0, 0);
+    ASSERT_EQ(medium.screen, ScreenMainMenu);
+    EXPECT_EQ(glh::kontrol.clock.gameState, stageStopped);
+
+    for (int frame = 0; frame < 200; ++frame) platform::scheduler().advanceFrame();  // 10 s
+
+    pointAt(20, 44);
+    click();
+    EXPECT_EQ(resumes, 1);
+    EXPECT_EQ(medium.screen, ScreenPlaying);
+    EXPECT_EQ(glh::kontrol.clock.gameState, stageRunning);
+    EXPECT_EQ(medium.currentLevel, 4);
+    // The ten seconds in the menu are not one frame of flight.
+    EXPECT_EQ(glh::reset.lastTick, platform::timeGetTime());
+    EXPECT_GE(glh::reset.lastTick, 10000u);
+    platform::scheduler().reset();
+    platform::scheduler().setFixedStep(0);
+}
+
+TEST_F(Menus, TheQuitQuestionHoldsTheMainMenuBehindIt) {
+    pointAt(10, 9);  // quit
+    click();
+    ASSERT_EQ(medium.screen, ScreenQuit);
+
+    pointAt(10, 30);  // the controls button shows behind, but does not react
+    click();
+    EXPECT_EQ(medium.screen, ScreenQuit);
+    EXPECT_FALSE(glh::menu_one.buttons.lit(mainMenu::controls));
+
+    pointAt(45, 26);  // no
+    click();
+    EXPECT_EQ(medium.screen, ScreenMainMenu);
+    EXPECT_EQ(quits, 0);
+    EXPECT_TRUE(loadedFlags.quit.textures);  // kept for the next time
+
+    pointAt(10, 9);
+    click();
+    pointAt(35, 26);  // yes
+    gameMouse(0, 0, 0, 0);
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(Menus, FreeingAllMenusClearsEveryFlag) {
+    freeAllMenus();
+    for (const AssetFlags* flags :
+         {&loadedFlags.mainMenu, &loadedFlags.quit, &loadedFlags.controls, &loadedFlags.credits}) {
+        EXPECT_FALSE(flags->textures);
+        EXPECT_FALSE(flags->model);
+    }
+    freeAllMenus();  // freeing what is free does nothing
+    EXPECT_FALSE(loadedFlags.mainMenu.model);
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+#pragma once
+// The menus' data: the layouts "MEN\DAT\menuone.mex", "menuko.mex" and "menuste.mex", the
+// pictures they draw (the main menu's background and button faces, the quit question, the
+// controls, help and credits pages), the pointer "PUL\BMP_0\kursor.srm" and the game font
+// "MOD\BMP_0\fontyabc.srm". Every button's picture lies on exactly the rectangle the game
+// tests the pointer against; every word comes from the table of texts.
+
+#include <string>
+#include <vector>
+
+#include "data_tree.h"
+#include "layout_writer.h"
+#include "menus/menu_layouts.h"
+#include "paint.h"
+
+// Menu pictures are painted at 1024 x 768, one texel a pixel at that screen size, in the
+// top rows of a 1024 texture; the layouts show only those rows.
+namespace menuCanvas {
+inline constexpr int side = 1024;
+inline constexpr int width = 1024, height = 768;
+inline constexpr float pixelsPerUnit = 12.8f;
+}  // namespace menuCanvas
+
+// A button face of an atlas: the screen rectangle it is drawn on and the texture rectangle
+// (t up) it shows, of the same proportions at 12.8 texels a menu unit.
+struct AtlasButton {
+    MenuRect rect;
+    float s0, t0, s1, t1;
+};
+
+// The main menu's button atlas (menuonex lit, menuoney plain): its seven buttons from the
+// top, then the pages' button.
+std::vector<AtlasButton> mainButtonAtlas();
+
+std::vector<LayoutElement> mainMenuLayout();
+std::vector<LayoutElement> quitLayout();
+std::vector<LayoutElement> pageLayout();
+
+// The textures, t up as they are stored: the main menu's button faces (menuonex lit,
+// menuoney plain), the quit question (menuzakx lit, menuzaky plain: the dialog and the
+// veil are on the plain one) and the pointer.
+Image mainButtonFaces(bool lit);
+Image quitFaces(bool lit);
+Image pointerPicture();
+
+// Adds every menu file. The main menu's background shows a garden, so the gardens must be
+// in `files` already.
+void addMenus(DataFiles& files);
