@@ -40,8 +40,13 @@ class StageStart : public testing::Test {
         root = fs::temp_directory_path() / ("oxa-stage-start-" + std::to_string(::getpid()));
         fs::create_directories(root / "STA");
         fs::create_directories(root / "SCE" / "CLP");
+        // Loaded at start-up, as in the game: going back to it reads no file.
+        loadedFlags.mainMenu = {true, true};
     }
-    void TearDown() override { fs::remove_all(root); }
+    void TearDown() override {
+        loadedFlags.mainMenu = {};
+        fs::remove_all(root);
+    }
     void write(const std::string& relative, const std::string& bytes) {
         std::ofstream(root / relative, std::ios::binary) << bytes;
     }

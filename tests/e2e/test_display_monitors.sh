@@ -71,7 +71,7 @@ ways=(
 for entry in "${ways[@]}"; do
     read -r way status who <<<"$entry"
     if [[ "$way" == quit ]]; then
-        start --screenshot "$OUT/quit.png" --frames 3000
+        start --screenshot "$OUT/quit.png" --frames 1000
     else
         start
         case "$way" in
@@ -81,7 +81,7 @@ for entry in "${ways[@]}"; do
             *) kill -"$way" "$GAME_PID" ;;
         esac
     fi
-    wait_game_exit 20
+    wait_game_exit 60
     [[ "$GAME_STATUS" -eq "$status" ]] || fail "$way: exit status $GAME_STATUS, expected $status: $(cat "$OUT/game.err")"
     if [[ "$who" == own ]]; then
         # The game put the display back itself and waited for its watchdog.
