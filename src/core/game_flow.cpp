@@ -11,7 +11,10 @@
 #include "core/main_loop.h"
 #include "core/projection.h"
 #include "game/bee_model.h"
+#include "game/butterflies.h"
+#include "game/creatures.h"
 #include "game/collectibles.h"
+#include "game/fish_pond.h"
 #include "game/flower_field.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
@@ -60,7 +63,7 @@ void drawWorld() {
     drawScenes();
     glPopMatrix();
     glh::gl_rosli.draw();
-    // Butterflies, dragonflies and fish are drawn here as they join the game.
+    drawCreatures();
     glh::ikony_tx.draw();
     glh::gl_kwiata.draw();
     glPopMatrix();
@@ -84,7 +87,8 @@ void drawWorld() {
 
 void freeStageAssets() {
     freeAllScenes();
-    // Butterflies are freed here as they join the game.
+    glh::motyl_tx.freeTextures();
+    glh::motyl_tx.freeModel();
     glh::gl_oxa_model.freeTextures();
     glh::gl_oxa_model.freeModel();
     glh::gl_kwiata.freeTextures();
@@ -95,16 +99,20 @@ void freeStageAssets() {
     glh::spritte_tx.freeModel();
     glh::kontrol.freeTextures();
     glh::kontrol.freeLayout();
+    glh::rybka_tx.freeTextures();
+    glh::rybka_tx.freeModel();
 }
 
 void freeEverything() {
     for (int i = 0; i < sceneCount; ++i) allGardenScenes()[i]->freeTextures();
+    glh::motyl_tx.freeTextures();
     glh::gl_oxa_model.freeTextures();
     glh::gl_kwiata.freeTextures();
     glh::gl_rosli.freeTextures();
     glh::spritte_tx.freeTextures();
     glh::kontrol.freeTextures();
     for (int i = 0; i < sceneCount; ++i) allGardenScenes()[i]->freeModel();
+    glh::motyl_tx.freeModel();
     glh::gl_oxa_model.freeModel();
     glh::gl_kwiata.freeModel();
     glh::gl_rosli.freeModel();
@@ -124,7 +132,7 @@ void reloadAllTextures() {
         group.loadTextures(medium.textureFilterMode);
     };
     reload(loadedFlags.sprites.textures, glh::spritte_tx);
-    // Butterflies reload here as they join the game.
+    reload(loadedFlags.butterflies.textures, glh::motyl_tx);
     reload(loadedFlags.plants.textures, glh::gl_rosli);
     reload(loadedFlags.flowers.textures, glh::gl_kwiata);
     reload(loadedFlags.bee.textures, glh::gl_oxa_model);

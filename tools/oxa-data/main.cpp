@@ -3,7 +3,7 @@
 // regenerates the tree the player plays on, and what the player earned is never lost.
 // Debug options: --png-textures DIR saves every texture as PNG; --preview DIR renders a
 // few views of every garden scene; --preview-collectibles DIR draws the flowers, icons
-// and the panel.
+// and the panel; --preview-creatures DIR the butterflies, dragonflies, fish and splashes.
 
 #include <cstdio>
 #include <exception>
@@ -12,6 +12,7 @@
 
 #include "collectibles.h"
 #include "collectibles_preview.h"
+#include "creature_models.h"
 #include "data_tree.h"
 #include "panel_art.h"
 #include "png_dump.h"
@@ -27,6 +28,7 @@ DataFiles buildEverything() {
     DataFiles files = buildDataTree();
     addStageData(files);
     addCollectibles(files);
+    addCreatures(files);
     addPanel(files);
     return files;
 }
@@ -36,7 +38,8 @@ int usage() {
                  "usage: oxa-data [--keep-progress] OUTDIR\n"
                  "       oxa-data --png-textures DIR\n"
                  "       oxa-data --preview DIR [SCENE]\n"
-                 "       oxa-data --preview-collectibles DIR\n");
+                 "       oxa-data --preview-collectibles DIR\n"
+                 "       oxa-data --preview-creatures DIR\n");
     return 2;
 }
 
@@ -74,6 +77,12 @@ int main(int argc, char** argv) {
         }
         if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--preview") {
             renderPreviews(buildDataTree(), argv[2], argc == 4 ? std::stoi(argv[3]) : -1);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--preview-creatures") {
+            DataFiles files;
+            addCreatures(files);
+            renderCreaturePreviews(files, argv[2]);
             return 0;
         }
         if (argc == 3 && std::string(argv[1]) == "--preview-collectibles") {
