@@ -61,13 +61,19 @@ void moveTowardsBee(Dragonfly& d, const CreatureWorld& world, float share) {
 }
 
 // On the checking tick, a dragonfly near the waypoint of its leg turns onto the next leg,
-// with the bearing from that waypoint to the next.
+// with the bearing from that waypoint to the next. Between two checks it may pass its
+// waypoint without being near it on either; flying straight on it would leave the garden
+// for good, so once the waypoint is behind it, it sets off for the next one from where it is.
 void checkWaypoint(Dragonfly& d) {
-    const Waypoint& reached = d.target();
-    if (groundDistance(d.x, d.z, reached.x, reached.z) >= waypointReach) return;
+    const Waypoint& target = d.target();
+    const bool reached = groundDistance(d.x, d.z, target.x, target.z) < waypointReach;
+    const bool passed =
+        std::sin(d.heading) * (target.x - d.x) + std::cos(d.heading) * (target.z - d.z) < 0;
+    if (!reached && !passed) return;
     d.leg = d.leg % 3 + 1;
     const Waypoint& next = d.target();
-    d.heading = bearing(reached.x, reached.z, next.x, next.z);
+    d.heading = reached ? bearing(target.x, target.z, next.x, next.z)
+                        : bearing(d.x, d.z, next.x, next.z);
     markPrevious(d);
     stepAlongHeading(d, d.currentStep);
     updateYaw(d);

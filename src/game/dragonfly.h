@@ -7,6 +7,8 @@
 //   patrol →(a load aboard, cooldown 0, the bee near)→ chase → attack →(15 ticks)→
 //   return →(1 tick)→ patrol, the cooldown running from the attack's end;
 //   chase → return when the bee gets away or her bucket is empty.
+// Waypoints are looked at one tick in eleven: reached within 0.5, the next leg starts from
+// the waypoint's bearing; passed without coming that near, from where the dragonfly is.
 //
 // Each comes from its file "STA\w" + stage id + difficulty digit + number (from 1) +
 // ".mtt", fifteen numeric lines: A (x, y, z), the cruising step, B, C, the notice

@@ -270,6 +270,28 @@ TEST(Dragonfly, PatrolsItsLegsAToBToCToATurningExactlyAtEachWaypoint) {
     EXPECT_EQ(events.chaseSounds, 0);
 }
 
+TEST(Dragonfly, OneThatPassesItsWaypointWithoutComingNearTurnsForTheNextFromWhereItIs) {
+    Garden garden;
+    DragonflyFlock flock;
+    std::vector<Dragonfly> dragonflies = {readDragonfly(dragonflyFile(), "w0111.mtt")};
+    Dragonfly& d = dragonflies[0];
+    d.z = 0.7f;  // beside its leg: B (4, 0) is never within 0.5
+    CreatureEvents events;
+    int tick = 0;
+    while (d.leg == 1 && tick < 200) {
+        dragonflyTimer(dragonflies, flock, garden.world(), events);
+        ++tick;
+    }
+    EXPECT_EQ(d.leg, 2);
+    EXPECT_GT(d.previousX, 4);
+    EXPECT_LT(d.previousX, 4.6f);  // within a check's flight past it
+    EXPECT_FLOAT_EQ(d.heading, geometry::headingAngle(d.previousX, d.previousZ, 2, 3));
+    for (int more = 0; more < 6000; ++more) {
+        dragonflyTimer(dragonflies, flock, garden.world(), events);
+        ASSERT_LT(std::hypot(d.x - 2, d.z - 1), 4) << more;
+    }
+}
+
 TEST(Dragonfly, NoticesTheBeeOnlyWithNectarAboardAndItsCooldownOver) {
     struct Case {
         int loads, cooldown;
