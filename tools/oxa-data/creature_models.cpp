@@ -150,12 +150,18 @@ Mesh dragonflyWing(Vec3 root, Vec3 out, float wingLength, float width) {
     return mesh;
 }
 
-std::vector<ModelPart> wingedParts(Mesh body, Mesh rightWing) {
-    bakeLight(body, 0.6f);
-    Mesh left = mirrored(rightWing);
-    return {{std::move(body), Material::solid},
+// Body and wings made at `scale`: the shapes are worked out at a handy size and grown to
+// read from across a garden.
+std::vector<ModelPart> wingedParts(const Mesh& body, const Mesh& rightWing, float scale) {
+    const Mat4 grow = Mat4::scaling({scale, scale, scale});
+    Mesh grownBody, right;
+    grownBody.append(body, grow);
+    right.append(rightWing, grow);
+    bakeLight(grownBody, 0.6f);
+    Mesh left = mirrored(right);
+    return {{std::move(grownBody), Material::solid},
             {std::move(left), Material::twoSided},
-            {std::move(rightWing), Material::twoSided}};
+            {std::move(right), Material::twoSided}};
 }
 
 }  // namespace
@@ -180,7 +186,7 @@ std::vector<ModelPart> butterflyModel() {
         body.append(stalk(bend, tip, 0.002f, fur));
         body.append(blob(tip, forward, 0.0065f, 0.0065f, tips, 8, 6));
     }
-    return wingedParts(std::move(body), butterflyWing());
+    return wingedParts(body, butterflyWing(), butterflyScale);
 }
 
 std::vector<ModelPart> dragonflyModel() {
@@ -200,7 +206,7 @@ std::vector<ModelPart> dragonflyModel() {
     wing.append(dragonflyWing({0.008f, 0.016f, -0.05f}, {1, 0, -0.12f}, 0.21f, 0.05f));
     wing.append(dragonflyWing({0.008f, 0.016f, -0.02f}, {1, 0, 0.22f}, 0.195f, 0.055f));
     bakeLight(wing, 0.9f);
-    return wingedParts(std::move(body), std::move(wing));
+    return wingedParts(body, wing, dragonflyScale);
 }
 
 std::vector<ModelPart> fishModel() {

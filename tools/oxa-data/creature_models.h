@@ -38,6 +38,11 @@ namespace splashBands {
 inline constexpr Band crown{0, 0.5f}, ripple{0.5f, 1};
 }
 
+// The butterfly and the dragonfly are made at these sizes (a butterfly about 0.4 across
+// its wings, a dragonfly 0.45 long): a little larger than life beside the flowers, so that
+// a child sees them coming.
+inline constexpr float butterflyScale = 1.25f, dragonflyScale = 1.3f;
+
 // The butterfly's right wing seen from above: a fore and a hind lobe fanning out from a
 // root beside the body. `outline` is its edge's distance from the root at angle phi
 // (radians from +x, positive towards the tail, +z). The picture covers x 0..wingWindowX
