@@ -3,6 +3,7 @@
 #include "core/display_record.h"
 #include "core/game_state.h"
 #include "game/autopilot_rules.h"
+#include "game/creatures.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
 #include "game/nectar_sprites.h"
@@ -27,6 +28,7 @@ AutopilotView currentView() {
     view.turnRate = bee.turnRate;
     view.sprites = glh::spritte_tx.sprites;
     view.icons = glh::ikony_tx.icons;
+    view.creatures = creatureSightings();
     view.loadCount = glh::kontrol.bucket.loadCount;
     view.collected = clock.collected;
     view.target = clock.target;

@@ -21,6 +21,14 @@ constexpr float backOffSeconds = 0.4f;
 constexpr float hiveClearance = 0.45f;
 // Icons worth this much of a detour are picked up on the way.
 constexpr float iconDetour = 2.5f;
+// With nectar aboard, a butterfly or dragonfly coming at the bee this near sends her home;
+// nectar spots this near a creature wait (it would notice her while she sips), unless
+// nothing else is left; and she swerves round creatures close ahead.
+constexpr float chaserAlarm = 2.5f;
+constexpr float creatureCaution = 3.2f;
+constexpr float cautionDetour = 8;
+constexpr float swerveReach = 1.6f;
+constexpr float swerveCone = 1.1f;  // radians either side of her way
 
 float wrapAngle(float a) {
     while (a > pi) a -= 2 * pi;
@@ -58,6 +66,7 @@ void Autopilot::reset() {
 
 bool Autopilot::shouldGoHome(const AutopilotView& view) const {
     if (view.loadCount <= 0) return false;
+    if (fleeing_) return true;
     if (view.loadCount >= NectarBucket::slotCount) return true;
     if (view.collected + view.loadCount * view.nectarPerLoad >= view.target) return true;
     bool nectarLeft = std::any_of(view.sprites.begin(), view.sprites.end(),
@@ -84,14 +93,28 @@ Autopilot::Target Autopilot::chooseTarget(const AutopilotView& view) {
     } else {
         goal_ = AutopilotGoal::Nectar;
         const NectarSprite* best = nullptr;
-        float bestDistance = 1e9f;
-        for (const NectarSprite& s : view.sprites) {
-            if (s.amount <= 0 || givenUp(s.x, s.z)) continue;
-            float d = distance(view.x, view.z, s.x, s.z);
-            if (d < bestDistance) {
-                bestDistance = d;
-                best = &s;
+        float bestDistance = 1e9f, bestCost = 1e9f;
+        auto choose = [&](bool forgiving) {
+            for (const NectarSprite& s : view.sprites) {
+                if (s.amount <= 0 || (!forgiving && givenUp(s.x, s.z))) continue;
+                float d = distance(view.x, view.z, s.x, s.z);
+                float cost = d;
+                if (view.loadCount > 0) {
+                    for (const CreatureSighting& c : view.creatures)
+                        if (distance(c.x, c.z, s.x, s.z) < creatureCaution) cost += cautionDetour;
+                }
+                if (cost < bestCost) {
+                    bestCost = cost;
+                    bestDistance = d;
+                    best = &s;
+                }
             }
+        };
+        choose(false);
+        // Every spot left was given up on: try them again rather than wait at the hive.
+        if (!best) {
+            efforts_.clear();
+            choose(true);
         }
         if (!best) return {0, 0, deliveryHeight};
         main = {best->x, best->z, approachHeight(bestDistance, drainHeight), best->x, best->z};
@@ -160,11 +183,39 @@ bool Autopilot::givenUp(float x, float z) const {
     });
 }
 
+void Autopilot::watchForChasers(const AutopilotView& view) {
+    if (view.loadCount <= 0) {
+        fleeing_ = false;
+        return;
+    }
+    for (const CreatureSighting& c : view.creatures)
+        if (c.chasing && distance(view.x, view.z, c.x, c.z) < chaserAlarm) fleeing_ = true;
+}
+
+// Turns the wanted heading away from creatures close ahead of her, the closer the more.
+float Autopilot::sideStepChasers(const AutopilotView& view, float wantedHeading) const {
+    if (view.loadCount <= 0) return wantedHeading;  // nothing to take: they leave her be
+    float turn = 0;
+    for (const CreatureSighting& c : view.creatures) {
+        float d = distance(view.x, view.z, c.x, c.z);
+        if (d >= swerveReach || d < 1e-3f) continue;
+        float towards = std::atan2(c.x - view.x, c.z - view.z);
+        float off = wrapAngle(towards - wantedHeading);
+        if (std::fabs(off) >= swerveCone) continue;
+        float push = (swerveCone - std::fabs(off)) * (1 - d / swerveReach);
+        turn += off > 0 ? -push : push;
+    }
+    return wantedHeading + std::clamp(turn, -swerveCone, swerveCone);
+}
+
 AutopilotControls Autopilot::decide(const AutopilotView& view) {
+    watchForChasers(view);
     Target target = chooseTarget(view);
     watchForBumps(view, target);
 
     float wantedHeading = std::atan2(target.x - view.x, target.z - view.z);
+    const bool nearTarget = distance(view.x, view.z, target.x, target.z) < 1.0f;
+    if (!nearTarget) wantedHeading = sideStepChasers(view, wantedHeading);
     float wantedHeight = target.height;
     float d = distance(view.x, view.z, target.x, target.z);
     float error = wrapAngle(wantedHeading - view.heading);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # oxa-check --tree on the generated data tree (clean) and on a damaged copy: a texture
-# deleted, a scene file cut short and a scene file holding one object too few. Each
-# problem is one line naming its file, and the status says whether the tree is clean.
+# deleted, a scene file cut short and a scene file holding one object too few; a creature
+# texture and a dragonfly file deleted, a fish file cut short and a fish model with an
+# object too many. Each problem is one line naming its file, and the status says whether
+# the tree is clean.
 set -euo pipefail
 check=${OXA_CHECK:?set OXA_CHECK to the oxa-check binary}
 data=${OXA_DATA:?set OXA_DATA to the generated data tree}
@@ -18,7 +20,7 @@ expect_line() { # expect_line OUTPUT EXTENDED-REGEX
 }
 
 out=$("$check" --tree "$data") || fail "the generated tree gave status $?: $out"
-expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), no problems"
+expect_line "$out" ".*: [0-9]+ files read \(scenes, creatures\), no problems"
 [[ $(wc -l <<<"$out") -eq 1 ]] || fail "a clean tree printed more than its summary: $out"
 
 broken="$OUT/data"
@@ -27,6 +29,10 @@ rm "$broken/SCE/BMP_0/ziemia.srm"
 head -n 100 "$data/SCE/DATA/garden03.wkx" >"$broken/SCE/DATA/garden03.wkx"
 # Scene 5 draws 31 objects; its count line now says 30 and the last block is left over.
 sed '1s/.*/ 30\r/' "$data/SCE/DATA/garden05.wkx" >"$broken/SCE/DATA/garden05.wkx"
+rm "$broken/MOD/BMP_0/motyl.srm" "$broken/STA/w0511.mtt"
+head -n 6 "$data/STA/r0521.mtt" >"$broken/STA/r0521.mtt"
+{ printf '  2\r\n'; tail -n +2 "$data/MOD/DATA/rybka.wkx"; tail -n +2 "$data/MOD/DATA/rybka.wkx"; } \
+    >"$broken/MOD/DATA/rybka.wkx"
 
 status=0
 out=$("$check" --tree "$broken") || status=$?
@@ -35,7 +41,11 @@ echo "$out"
 expect_line "$out" "$broken/SCE/BMP_0/ziemia\.srm: missing, named by the slots of scenes 00 01 .*"
 expect_line "$out" "$broken/SCE/DATA/garden03\.wkx:[0-9]+: List index out of bounds \([0-9]+\)"
 expect_line "$out" "$broken/SCE/DATA/garden05\.wkx:1: 30 objects, but scene 05 draws 31"
-expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), [0-9]+ problems"
+expect_line "$out" "$broken/MOD/BMP_0/motyl\.srm: missing, named by the butterflies"
+expect_line "$out" "$broken/STA/w0511\.mtt: missing, named by $broken/STA/scena051\.mtt"
+expect_line "$out" "$broken/STA/r0521\.mtt:7: the fish file ends after 6 lines; it needs 10"
+expect_line "$out" "$broken/MOD/DATA/rybka\.wkx:1: 2 objects, but the fish draw 1"
+expect_line "$out" ".*: [0-9]+ files read \(scenes, creatures\), 7 problems"
 
 status=0
 "$check" --tree "$OUT/nowhere" >/dev/null || status=$?
