@@ -28,7 +28,7 @@ void drawWinged(float x, float y, float z, float yaw, float wingAngle, tex_objec
 }
 
 void drawSplash(const WaterPoint& at, const SplashSize& size, display_list& list) {
-    if (size.across == 0 || size.up == 0) return;  // flat or gone: nothing shows
+    if (size.across == 0) return;  // gone; a flat one still shows its ripple ring
     glPushMatrix();
     glTranslatef(at.x, at.y, at.z);
     glScalef(size.across, size.up, size.across);
