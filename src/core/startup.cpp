@@ -54,7 +54,9 @@ void registerGameCallbacks() {
         guarded([=] { fanoutSpecial(key, x, y); });
     });
     glutSpecialUpFunc([](int key, int, int) { platform::noteSpecialKey(key, false); });
-    glutCloseFunc([] { quitGame(0); });
+    glutCloseFunc([] {
+        if (!gameIsEnding()) quitGame(0);
+    });
 }
 
 }  // namespace

@@ -11,6 +11,10 @@
 // exits with status 1.
 [[noreturn]] void dieOfError(const std::exception& error);
 
+// True once one of the two above has begun: the window that the exit closes must not
+// start another way out, whose status would replace theirs.
+bool gameIsEnding();
+
 // Runs one window-system callback's work; an error escaping it ends the game cleanly
 // instead of unwinding through the window system's C code.
 template <typename Work>
