@@ -12,9 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "assets/data_error.h"
 #include "core/game_state.h"
 #include "game/butterflies.h"
+#include "game/creatures.h"
+#include "game/dragonflies.h"
 #include "game/fish_pond.h"
+#include "game/random.h"
+#include "game/stage_settings.h"
 #include "platform/data_paths.h"
 #include "unit/model_fixtures.h"
 
@@ -57,9 +62,10 @@ class CreaturesGl : public testing::Test {
         fs::create_directories(root / "MOD/BMP_0");
         // Body marker ahead of the middle, wings reaching out to each side.
         writeModel(root / "MOD/DATA/MOTYL.wkx", {{0, 0, -0.1f}, {-0.2f, 0, 0}, {0.2f, 0, 0}});
+        writeModel(root / "MOD/DATA/wazka.wkx", {{0, 0, -0.1f}, {-0.2f, 0, 0}, {0.2f, 0, 0}});
         writeModel(root / "MOD/DATA/rybka.wkx", {{0, 0, 0}});
         writeModel(root / "MOD/DATA/plusk.wkx", {{0.1f, 0, 0}});
-        for (const char* name : {"motyl", "rybka", "plusk"})
+        for (const char* name : {"motyl", "wazka", "rybka", "plusk"})
             writeTexture(root / "MOD/BMP_0" / (std::string(name) + ".srm"));
         dataTree().setRoot(root);
         for (GLenum mode : {GL_PROJECTION, GL_TEXTURE, GL_MODELVIEW}) {
@@ -69,6 +75,7 @@ class CreaturesGl : public testing::Test {
         glViewport(0, 0, 256, 256);
         glDepthRange(0, 1);
         loadedFlags.butterflies = {};
+        loadedFlags.dragonflies = {};
         loadedFlags.fish = {};
     }
     void TearDown() override {
@@ -149,6 +156,58 @@ TEST_F(CreaturesGl, AFishLeavesTheWaterAtItsStartPointAndItsSplashesStandWhereIt
     EXPECT_EQ(drawnMarkers([&] { pond.draw(); }).size(), 1u);
     pond.freeModel();
     pond.freeTextures();
+}
+
+TEST_F(CreaturesGl, AStageStartMakesItsButterfliesFromTheGeneratorAndReadsTheFilesItNames) {
+    fs::create_directories(root / "STA");
+    std::ofstream(root / "STA/w0321.mtt", std::ios::binary)
+        << "1\r\n0.7\r\n2\r\n0.05\r\n5\r\n0.7\r\n2\r\n3\r\n0.7\r\n6\r\n3\r\n0.6\r\n100\r\n0\r\n0\r\n";
+    std::ofstream(root / "STA/r0321.mtt", std::ios::binary)
+        << "1\r\n-4\r\n0.02\r\n3\r\n0\r\n100\r\n6\r\n0.5\r\n0\r\n0\r\n";
+    dataTree().setRoot(root);
+    model = StageSettings{};
+    model.butterflyCount = 2;
+    model.butterflyNoticeDistance = 2.5f;
+    model.butterflyChaseFactor = 0.6f;
+    model.dragonflyCount = 1;
+    model.fishCount = 1;
+    gameRandom = RandomGenerator(4242);
+    RandomGenerator same(4242);
+
+    createCreatures("032");
+    // Three draws a butterfly, in order; the dragonflies and fish draw nothing.
+    ASSERT_EQ(glh::motyl_tx.butterflies.size(), 2u);
+    for (const Butterfly& b : glh::motyl_tx.butterflies) {
+        const Butterfly expected = createButterfly(same, 2.5f, 0.6f);
+        EXPECT_EQ(b.x, expected.x);
+        EXPECT_EQ(b.z, expected.z);
+        EXPECT_EQ(b.heading, expected.heading);
+    }
+    EXPECT_EQ(gameRandom.seed(), same.seed());
+    ASSERT_EQ(glh::wazka_tx.dragonflies.size(), 1u);
+    EXPECT_EQ(glh::wazka_tx.dragonflies[0].waypoints[2].x, 3);
+    ASSERT_EQ(glh::rybka_tx.fish.size(), 1u);
+    EXPECT_EQ(glh::rybka_tx.fish[0].centreX, -4);
+    EXPECT_TRUE(loadedFlags.butterflies.model && loadedFlags.dragonflies.model &&
+                loadedFlags.fish.model);
+
+    // The next stage has none of them: none are left over.
+    model = StageSettings{};
+    createCreatures("011");
+    EXPECT_TRUE(glh::motyl_tx.butterflies.empty());
+    EXPECT_TRUE(glh::wazka_tx.dragonflies.empty());
+    EXPECT_TRUE(glh::rybka_tx.fish.empty());
+
+    // A stage naming a dragonfly file that is not there is refused.
+    model.dragonflyCount = 2;
+    EXPECT_THROW(createCreatures("032"), DataError);
+
+    glh::motyl_tx.freeModel();
+    glh::motyl_tx.freeTextures();
+    glh::wazka_tx.freeModel();
+    glh::wazka_tx.freeTextures();
+    glh::rybka_tx.freeModel();
+    glh::rybka_tx.freeTextures();
 }
 
 }  // namespace
