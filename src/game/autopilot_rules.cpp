@@ -29,6 +29,48 @@ constexpr float creatureCaution = 3.2f;
 constexpr float cautionDetour = 8;
 constexpr float swerveReach = 1.6f;
 constexpr float swerveCone = 1.1f;  // radians either side of her way
+// She looks this far ahead for things in her way and keeps this far off them; the hive
+// itself is left to the way in and the delivery.
+constexpr float lookAhead = 3.0f;
+constexpr float obstacleClearance = 0.4f;
+constexpr float hiveSurroundings = 1.2f;
+
+// True when nothing she could bump into at her height stands within `length` along the
+// heading. Things she is already inside (she came through a wall) are left out: the way out
+// is what matters.
+bool wayIsClear(const AutopilotView& view, float heading, float length) {
+    const float start[2] = {view.x, view.z};
+    const float delta[2] = {std::sin(heading) * length, std::cos(heading) * length};
+    for (const CollisionBox& box : view.obstacles) {
+        if (box.max.y < view.y - 0.15f || box.min.y > view.y + 0.15f) continue;
+        const float cx = (box.min.x + box.max.x) / 2, cz = (box.min.z + box.max.z) / 2;
+        if (std::hypot(cx, cz) < hiveSurroundings) continue;
+        if (box.min.x < view.x && view.x < box.max.x && box.min.z < view.z && view.z < box.max.z)
+            continue;
+        const bool near = box.min.x - obstacleClearance < view.x &&
+                          view.x < box.max.x + obstacleClearance &&
+                          box.min.z - obstacleClearance < view.z &&
+                          view.z < box.max.z + obstacleClearance;
+        const float margin = near ? 0.02f : obstacleClearance;
+        const float lo[2] = {box.min.x - margin, box.min.z - margin};
+        const float hi[2] = {box.max.x + margin, box.max.z + margin};
+        float t0 = 0, t1 = 1;
+        bool misses = false;
+        for (int axis = 0; axis < 2 && !misses; ++axis) {
+            if (std::fabs(delta[axis]) < 1e-6f) {
+                misses = start[axis] <= lo[axis] || start[axis] >= hi[axis];
+                continue;
+            }
+            float a = (lo[axis] - start[axis]) / delta[axis];
+            float b = (hi[axis] - start[axis]) / delta[axis];
+            t0 = std::max(t0, std::min(a, b));
+            t1 = std::min(t1, std::max(a, b));
+            misses = t0 > t1;
+        }
+        if (!misses) return false;
+    }
+    return true;
+}
 
 float wrapAngle(float a) {
     while (a > pi) a -= 2 * pi;
@@ -208,6 +250,22 @@ float Autopilot::sideStepChasers(const AutopilotView& view, float wantedHeading)
     return wantedHeading + std::clamp(turn, -swerveCone, swerveCone);
 }
 
+// The wanted heading, or the nearest one to it (turning the way she turned last) along which
+// nothing stands in her way for `reach`; the wanted one when every way is blocked.
+float Autopilot::steerClear(const AutopilotView& view, float wantedHeading, float reach) {
+    constexpr int steps = 8;
+    constexpr float step = pi / 12;
+    for (int k = 0; k <= steps; ++k) {
+        for (int side : {clearSide_, -clearSide_}) {
+            const float heading = wantedHeading + static_cast<float>(side * k) * step;
+            if (!wayIsClear(view, heading, reach)) continue;
+            if (k > 0) clearSide_ = side;
+            return heading;
+        }
+    }
+    return wantedHeading;
+}
+
 AutopilotControls Autopilot::decide(const AutopilotView& view) {
     watchForChasers(view);
     Target target = chooseTarget(view);
@@ -216,6 +274,10 @@ AutopilotControls Autopilot::decide(const AutopilotView& view) {
     float wantedHeading = std::atan2(target.x - view.x, target.z - view.z);
     const bool nearTarget = distance(view.x, view.z, target.x, target.z) < 1.0f;
     if (!nearTarget) wantedHeading = sideStepChasers(view, wantedHeading);
+    // Round trees and houses rather than into them; the last stretch to a flower beside
+    // one is flown straight.
+    const float reach = std::min(lookAhead, distance(view.x, view.z, target.x, target.z) - 0.5f);
+    if (reach > 0.2f) wantedHeading = steerClear(view, wantedHeading, reach);
     float wantedHeight = target.height;
     float d = distance(view.x, view.z, target.x, target.z);
     float error = wrapAngle(wantedHeading - view.heading);
