@@ -35,39 +35,54 @@ constexpr float lookAhead = 3.0f;
 constexpr float obstacleClearance = 0.4f;
 constexpr float hiveSurroundings = 1.2f;
 
+// Whether a straight flight of `length` along (dx, dz) from (x, z) runs into a box grown by
+// `margin` on every side.
+bool crossesBox(float x, float z, float dx, float dz, float length, const CollisionBox& box,
+                float margin) {
+    const float start[2] = {x, z}, delta[2] = {dx * length, dz * length};
+    const float lo[2] = {box.min.x - margin, box.min.z - margin};
+    const float hi[2] = {box.max.x + margin, box.max.z + margin};
+    float t0 = 0, t1 = 1;
+    for (int axis = 0; axis < 2; ++axis) {
+        if (std::fabs(delta[axis]) < 1e-6f) {
+            if (start[axis] <= lo[axis] || start[axis] >= hi[axis]) return false;
+            continue;
+        }
+        float a = (lo[axis] - start[axis]) / delta[axis];
+        float b = (hi[axis] - start[axis]) / delta[axis];
+        t0 = std::max(t0, std::min(a, b));
+        t1 = std::min(t1, std::max(a, b));
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
 // True when nothing she could bump into at her height stands within `length` along the
-// heading. Things she is already inside (she came through a wall) are left out: the way out
-// is what matters.
+// heading. A tree, a stone or a post is boxed by the octagon round it, so a square box is
+// taken as the circle the octagon fills; a wall or a fence as its box. Things she is already
+// inside (she came through a wall) are left out: the way out is what matters.
 bool wayIsClear(const AutopilotView& view, float heading, float length) {
-    const float start[2] = {view.x, view.z};
-    const float delta[2] = {std::sin(heading) * length, std::cos(heading) * length};
+    const float dx = std::sin(heading), dz = std::cos(heading);
     for (const CollisionBox& box : view.obstacles) {
         if (box.max.y < view.y - 0.15f || box.min.y > view.y + 0.15f) continue;
         const float cx = (box.min.x + box.max.x) / 2, cz = (box.min.z + box.max.z) / 2;
         if (std::hypot(cx, cz) < hiveSurroundings) continue;
+        const float halfX = (box.max.x - box.min.x) / 2, halfZ = (box.max.z - box.min.z) / 2;
+        if (std::max(halfX, halfZ) < 1.4f * std::min(halfX, halfZ)) {
+            const float radius = std::max(halfX, halfZ) * 1.05f;
+            const float fromCentre = std::hypot(view.x - cx, view.z - cz);
+            if (fromCentre < radius * 0.9f) continue;
+            const float reach = fromCentre < radius + obstacleClearance ? radius + 0.02f
+                                                                         : radius + obstacleClearance;
+            const float along = std::clamp((cx - view.x) * dx + (cz - view.z) * dz, 0.0f, length);
+            if (std::hypot(view.x + dx * along - cx, view.z + dz * along - cz) < reach) return false;
+            continue;
+        }
         if (box.min.x < view.x && view.x < box.max.x && box.min.z < view.z && view.z < box.max.z)
             continue;
-        const bool near = box.min.x - obstacleClearance < view.x &&
-                          view.x < box.max.x + obstacleClearance &&
-                          box.min.z - obstacleClearance < view.z &&
-                          view.z < box.max.z + obstacleClearance;
-        const float margin = near ? 0.02f : obstacleClearance;
-        const float lo[2] = {box.min.x - margin, box.min.z - margin};
-        const float hi[2] = {box.max.x + margin, box.max.z + margin};
-        float t0 = 0, t1 = 1;
-        bool misses = false;
-        for (int axis = 0; axis < 2 && !misses; ++axis) {
-            if (std::fabs(delta[axis]) < 1e-6f) {
-                misses = start[axis] <= lo[axis] || start[axis] >= hi[axis];
-                continue;
-            }
-            float a = (lo[axis] - start[axis]) / delta[axis];
-            float b = (hi[axis] - start[axis]) / delta[axis];
-            t0 = std::max(t0, std::min(a, b));
-            t1 = std::min(t1, std::max(a, b));
-            misses = t0 > t1;
-        }
-        if (!misses) return false;
+        const bool near = crossesBox(view.x, view.z, 0, 0, 0, box, obstacleClearance);
+        if (crossesBox(view.x, view.z, dx, dz, length, box, near ? 0.02f : obstacleClearance))
+            return false;
     }
     return true;
 }
