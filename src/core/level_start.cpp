@@ -120,9 +120,10 @@ void applyStageEnd(const StageEnd& end, bool won) {
     notifyStageEnd({level, medium.difficulty, won, collected, secondsLeft, end.score.nectarPoints,
                     end.score.timeBonus, opera.total, unlocked, stolen});
     if (!reporting) return;
-    std::printf("level %02d difficulty %d: %s, nectar %d, time %d, total %d, unlocked %d, stolen %d\n",
-                level, medium.difficulty, won ? "won" : "time up", collected, secondsLeft,
-                opera.total, unlocked, stolen);
+    std::printf(
+        "level %02d difficulty %d: %s, nectar %d, time %d, total %d, unlocked %d, stolen %d\n",
+        level, medium.difficulty, won ? "won" : "time up", collected, secondsLeft, opera.total,
+        unlocked, stolen);
     std::fflush(stdout);
     if (exitAfterReport) quitGame(0);
 }

@@ -72,10 +72,12 @@ bool wayIsClear(const AutopilotView& view, float heading, float length) {
             const float radius = std::max(halfX, halfZ) * 1.05f;
             const float fromCentre = std::hypot(view.x - cx, view.z - cz);
             if (fromCentre < radius * 0.9f) continue;
-            const float reach = fromCentre < radius + obstacleClearance ? radius + 0.02f
-                                                                         : radius + obstacleClearance;
+            const float reach = fromCentre < radius + obstacleClearance
+                                    ? radius + 0.02f
+                                    : radius + obstacleClearance;
             const float along = std::clamp((cx - view.x) * dx + (cz - view.z) * dz, 0.0f, length);
-            if (std::hypot(view.x + dx * along - cx, view.z + dz * along - cz) < reach) return false;
+            if (std::hypot(view.x + dx * along - cx, view.z + dz * along - cz) < reach)
+                return false;
             continue;
         }
         if (box.min.x < view.x && view.x < box.max.x && box.min.z < view.z && view.z < box.max.z)

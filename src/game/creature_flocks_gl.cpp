@@ -64,7 +64,8 @@ void Butterflies::freeModel() {
 
 void Butterflies::draw() {
     if (!loadedFlags.butterflies.model) return;
-    for (const Butterfly& b : butterflies) drawWinged(b.x, b.y, b.z, b.yaw, b.wingAngle, texture_, lists_);
+    for (const Butterfly& b : butterflies)
+        drawWinged(b.x, b.y, b.z, b.yaw, b.wingAngle, texture_, lists_);
 }
 
 void Dragonflies::loadTextures(int textureFilterMode) {
@@ -93,7 +94,8 @@ void Dragonflies::freeModel() {
 
 void Dragonflies::draw() {
     if (!loadedFlags.dragonflies.model) return;
-    for (const Dragonfly& d : dragonflies) drawWinged(d.x, d.y, d.z, d.yaw, d.wingAngle, texture_, lists_);
+    for (const Dragonfly& d : dragonflies)
+        drawWinged(d.x, d.y, d.z, d.yaw, d.wingAngle, texture_, lists_);
 }
 
 void FishPond::loadTextures(int textureFilterMode) {

@@ -49,9 +49,12 @@ std::vector<double> readCreatureNumbers(std::string_view bytes, int lineCount,
     for (int i = 0; i < lineCount; ++i) {
         const double value = numericLine(lines, i, fileName);
         if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
-            throw DataError("'" + std::string(trimBlanks(std::string_view(lines[static_cast<size_t>(i)]).substr(0, 10))) +
-                                "' is too large for a " + what + " setting",
-                            fileName, i + 1);
+            throw DataError(
+                "'" +
+                    std::string(
+                        trimBlanks(std::string_view(lines[static_cast<size_t>(i)]).substr(0, 10))) +
+                    "' is too large for a " + what + " setting",
+                fileName, i + 1);
         numbers.push_back(value);
     }
     return numbers;

@@ -28,7 +28,8 @@ struct CreatureEvents {
     int chaseSounds = 0;   // each frame (butterfly) or tick (dragonfly) of a chase
     int attackSounds = 0;  // at an attack's start and at its end
     int tumbles = 0;       // the bee's tumble starts
-    int loadsStolen = 0;   // loads the bee lost to an attack (an attack on an empty bucket takes none)
+    int loadsStolen =
+        0;  // loads the bee lost to an attack (an attack on an empty bucket takes none)
 };
 
 // The horizontal distance between two points.

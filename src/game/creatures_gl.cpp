@@ -28,8 +28,9 @@ std::vector<CreatureSighting> sightings;
 
 CreatureWorld currentWorld() {
     const auto& bee = glh::kamera;
-    return {bee.x,       bee.y, bee.z, glh::kontrol.bucket, model.maxSpeed,
-            glh::reset.meanFrameSeconds, gameRandom};
+    return {
+        bee.x,     bee.y, bee.z, glh::kontrol.bucket, model.maxSpeed, glh::reset.meanFrameSeconds,
+        gameRandom};
 }
 
 // The sounds and the tumble the creatures of one kind asked for.
@@ -79,7 +80,8 @@ void createCreatures(const std::string& stageId) {
         wazka_tx.loadModel();
         for (int i = 1; i <= model.dragonflyCount; ++i) {
             const std::string name = dragonflyFileName(stageId, i);
-            wazka_tx.dragonflies.push_back(readDragonfly(readCreatureFile(name), displayName(name)));
+            wazka_tx.dragonflies.push_back(
+                readDragonfly(readCreatureFile(name), displayName(name)));
         }
     }
 

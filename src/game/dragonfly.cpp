@@ -72,8 +72,8 @@ void checkWaypoint(Dragonfly& d) {
     if (!reached && !passed) return;
     d.leg = d.leg % 3 + 1;
     const Waypoint& next = d.target();
-    d.heading = reached ? bearing(target.x, target.z, next.x, next.z)
-                        : bearing(d.x, d.z, next.x, next.z);
+    d.heading =
+        reached ? bearing(target.x, target.z, next.x, next.z) : bearing(d.x, d.z, next.x, next.z);
     markPrevious(d);
     stepAlongHeading(d, d.currentStep);
     updateYaw(d);

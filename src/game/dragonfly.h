@@ -42,9 +42,9 @@ struct Dragonfly {
     int leg = 1;       // 1 flying to B, 2 to C, 3 to A
     int cooldown = 0;  // ticks before it may notice the bee again
     float distanceToBee = 0;
-    float noticeDistance = 0;  // file line 10
-    float chaseFactor = 0;     // file line 11: a share of the bee's top speed
-    int cooldownLength = 0;    // file line 12, in ticks
+    float noticeDistance = 0;    // file line 10
+    float chaseFactor = 0;       // file line 11: a share of the bee's top speed
+    int cooldownLength = 0;      // file line 12, in ticks
     std::array<int, 2> spare{};  // file lines 13 and 14, not used
     float x = 0, y = 0, z = 0;
     float previousX = 0, previousZ = 0;

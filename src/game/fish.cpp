@@ -55,7 +55,8 @@ Fish readFish(std::string_view bytes, const std::string& fileName) {
     f.radius = real(7);
     const float a = -f.direction * radiansPerDegree;
     const float reach = f.radius * f.scale;
-    f.start = {f.centreX - std::cos(a) * reach, f.waterY + real(8), f.centreZ - std::sin(a) * reach};
+    f.start = {f.centreX - std::cos(a) * reach, f.waterY + real(8),
+               f.centreZ - std::sin(a) * reach};
     f.end = {f.centreX + std::cos(a) * reach, f.waterY + real(9), f.centreZ + std::sin(a) * reach};
     return f;
 }

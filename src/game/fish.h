@@ -29,12 +29,12 @@ struct Fish {
     float direction = 0;  // degrees about y
     int turnRate = 0;     // degrees of arc a second
     float radius = 0;
-    int period = 0;  // seconds from one jump to the next
+    int period = 0;         // seconds from one jump to the next
     WaterPoint start, end;  // where it leaves the water and where it dives back in
     SplashSize startSplash, endSplash;
-    int phase = 0;        // 0 before the jump, 1 after the start splash, 2 after the end splash
-    float arcAngle = 0;   // degrees along the half circle
-    float timer = 0;      // seconds since the jump began
+    int phase = 0;       // 0 before the jump, 1 after the start splash, 2 after the end splash
+    float arcAngle = 0;  // degrees along the half circle
+    float timer = 0;     // seconds since the jump began
     CSound* upSplash = nullptr;    // its own "MOV\u_bang.wav"
     CSound* downSplash = nullptr;  // and "MOV\d_bang.wav"
 

@@ -2,6 +2,8 @@
 // raised by its wing angle; a fish on its half circle, leaving the water at its start
 // point, and its splashes scaled where it leaves and dives.
 
+#include "game/creatures.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -15,7 +17,6 @@
 #include "assets/data_error.h"
 #include "core/game_state.h"
 #include "game/butterflies.h"
-#include "game/creatures.h"
 #include "game/dragonflies.h"
 #include "game/fish_pond.h"
 #include "game/random.h"
@@ -161,7 +162,8 @@ TEST_F(CreaturesGl, AFishLeavesTheWaterAtItsStartPointAndItsSplashesStandWhereIt
 TEST_F(CreaturesGl, AStageStartMakesItsButterfliesFromTheGeneratorAndReadsTheFilesItNames) {
     fs::create_directories(root / "STA");
     std::ofstream(root / "STA/w0321.mtt", std::ios::binary)
-        << "1\r\n0.7\r\n2\r\n0.05\r\n5\r\n0.7\r\n2\r\n3\r\n0.7\r\n6\r\n3\r\n0.6\r\n100\r\n0\r\n0\r\n";
+        << "1\r\n0.7\r\n2\r\n0.05\r\n5\r\n0.7\r\n2\r\n3\r\n0.7\r\n6\r\n3\r\n0."
+           "6\r\n100\r\n0\r\n0\r\n";
     std::ofstream(root / "STA/r0321.mtt", std::ios::binary)
         << "1\r\n-4\r\n0.02\r\n3\r\n0\r\n100\r\n6\r\n0.5\r\n0\r\n0\r\n";
     dataTree().setRoot(root);

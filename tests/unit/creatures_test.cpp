@@ -61,8 +61,8 @@ TEST(Butterfly, NoticesTheBeeOnlyWithNectarAboardAndNearerThanItsNoticeDistance)
         float beeZ;  // the butterfly steps to x = 0.05 first
         int state;
     } cases[] = {
-        {0, 1, Butterfly::Wander},     {1, 1, Butterfly::Chase},   {5, 0.5f, Butterfly::Chase},
-        {1, 2.99f, Butterfly::Chase},  {1, 3.1f, Butterfly::Wander},
+        {0, 1, Butterfly::Wander},    {1, 1, Butterfly::Chase},     {5, 0.5f, Butterfly::Chase},
+        {1, 2.99f, Butterfly::Chase}, {1, 3.1f, Butterfly::Wander},
     };
     for (const Case& c : cases) {
         Garden garden;
@@ -84,9 +84,9 @@ TEST(Butterfly, AChaseFrameFollowsTheBeeAttacksWhenRightOnHerAndGivesUpOnAnEmpty
         int state;
         bool moves;
     } cases[] = {
-        {3.5f, 0, 1, Butterfly::Wander, false},   // got away
-        {1, 0.3f, 1, Butterfly::Chase, true},     // closing in and climbing
-        {1, 0, 0, Butterfly::Retreat, true},      // her bucket is empty: one last step, then off
+        {3.5f, 0, 1, Butterfly::Wander, false},  // got away
+        {1, 0.3f, 1, Butterfly::Chase, true},    // closing in and climbing
+        {1, 0, 0, Butterfly::Retreat, true},     // her bucket is empty: one last step, then off
         {0.04f, 0.01f, 1, Butterfly::Attack, false},
         {0.04f, 0.05f, 1, Butterfly::Chase, true},  // right above her: still climbing
         {0.06f, 0, 1, Butterfly::Chase, true},
@@ -298,8 +298,9 @@ TEST(Dragonfly, NoticesTheBeeOnlyWithNectarAboardAndItsCooldownOver) {
         float beeDistance;
         int state;
     } cases[] = {
-        {1, 0, 2, Dragonfly::Chase},  {0, 0, 2, Dragonfly::Patrol},  {1, 1, 2, Dragonfly::Patrol},
-        {1, 0, 3.2f, Dragonfly::Patrol}, {3, 0, 0.1f, Dragonfly::Chase},
+        {1, 0, 2, Dragonfly::Chase},    {0, 0, 2, Dragonfly::Patrol},
+        {1, 1, 2, Dragonfly::Patrol},   {1, 0, 3.2f, Dragonfly::Patrol},
+        {3, 0, 0.1f, Dragonfly::Chase},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.loads << " loads, cooldown " << c.cooldown);
@@ -329,7 +330,8 @@ TEST(Dragonfly, AnAttackEndsAfterFifteenTicksThenItReturnsAndLeavesTheBeeAloneFo
     garden.beeZ = d.z + 0.3f;
     const float previousX = d.previousX, previousZ = d.previousZ;
     CreatureEvents events;
-    for (int tick = 0; tick < 14; ++tick) dragonflyTimer(dragonflies, flock, garden.world(), events);
+    for (int tick = 0; tick < 14; ++tick)
+        dragonflyTimer(dragonflies, flock, garden.world(), events);
     EXPECT_EQ(events.tumbles, 0);
     EXPECT_EQ(d.previousX, previousX);  // its approach turns it without moving the mark
     EXPECT_EQ(d.previousZ, previousZ);
@@ -366,7 +368,9 @@ TEST(Dragonfly, AChaseGivesUpWhenTheBeeGetsAwayOrHerBucketIsEmpty) {
         int loads;
         float beeDistance;
         int state;
-    } cases[] = {{1, 2, Dragonfly::Chase}, {0, 2, Dragonfly::Return}, {1, 3.5f, Dragonfly::Return},
+    } cases[] = {{1, 2, Dragonfly::Chase},
+                 {0, 2, Dragonfly::Return},
+                 {1, 3.5f, Dragonfly::Return},
                  {1, 0.03f, Dragonfly::Attack}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.beeDistance);
@@ -467,10 +471,10 @@ TEST(Fish, LeavesAndEntersTheWaterWhereItsHalfCircleStartsAndEnds) {
     for (float direction : {0.0f, 90.0f, 200.0f, -45.0f}) {
         for (float scale : {1.0f, 0.5f}) {
             SCOPED_TRACE(testing::Message() << direction << " degrees, scale " << scale);
-            const Fish f = readFish(lines({std::to_string(scale), "2", "0.02", "-3",
-                                           std::to_string(direction), "90", "6", "0.8", "0.01",
-                                           "0.03"}),
-                                    "r0111.mtt");
+            const Fish f =
+                readFish(lines({std::to_string(scale), "2", "0.02", "-3", std::to_string(direction),
+                                "90", "6", "0.8", "0.01", "0.03"}),
+                         "r0111.mtt");
             const auto start = drawnAt(f, 0), end = drawnAt(f, 180);
             EXPECT_NEAR(f.start.x, start.first, 1e-5f);
             EXPECT_NEAR(f.start.z, start.second, 1e-5f);
@@ -514,10 +518,17 @@ TEST(Fish, SplashesGrowAndFallWithTheArc) {
         int angle;
         SplashSize start, end;
     } cases[] = {
-        {0, was, was},          {1, {0.2f, 0}, was},          {28, {1.0f, 1.6f}, was},
-        {65, {2.0f, 0}, was},   {66, {0, 0}, was},            {170, {0, 0}, was},
-        {171, {0, 0}, {0.2f, 0}}, {198, {0, 0}, {1.0f, 1.3f}}, {223, {0, 0}, {1.6f, 0.5f}},
-        {235, {0, 0}, {2.0f, 0}}, {236, {0, 0}, {0, 0}},
+        {0, was, was},
+        {1, {0.2f, 0}, was},
+        {28, {1.0f, 1.6f}, was},
+        {65, {2.0f, 0}, was},
+        {66, {0, 0}, was},
+        {170, {0, 0}, was},
+        {171, {0, 0}, {0.2f, 0}},
+        {198, {0, 0}, {1.0f, 1.3f}},
+        {223, {0, 0}, {1.6f, 0.5f}},
+        {235, {0, 0}, {2.0f, 0}},
+        {236, {0, 0}, {0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.angle);
@@ -534,9 +545,8 @@ TEST(DistanceVolumes, ChasesFadeWithDistanceAndSplashesAreNeverAboveTheLoudest) 
         float distance;
         long chase, splash;
     } cases[] = {
-        {0, 0, 0},           {0.05f, -50, 0},       {0.1f, -100, 0},  // 20 - 20: 0
-        {0.125f, -125, -5},  {1, -1000, -180},      {9.75f, -9750, -1930},
-        {40, -40000, -7980},
+        {0, 0, 0},          {0.05f, -50, 0},  {0.1f, -100, 0},  // 20 - 20: 0
+        {0.125f, -125, -5}, {1, -1000, -180}, {9.75f, -9750, -1930}, {40, -40000, -7980},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(chaseVolume(c.distance), c.chase) << c.distance;

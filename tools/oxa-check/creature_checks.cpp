@@ -87,8 +87,9 @@ void checkCreatures(TreeCheckContext& context) {
             }
             const std::string stageId = levelId + std::to_string(difficulty);
             for (int i = 1; i <= stage.dragonflyCount; ++i)
-                checkCreatureFile(context, dragonflyFileName(stageId, i), stageFile,
-                                  [](std::string_view b, const std::string& f) { readDragonfly(b, f); });
+                checkCreatureFile(
+                    context, dragonflyFileName(stageId, i), stageFile,
+                    [](std::string_view b, const std::string& f) { readDragonfly(b, f); });
             for (int i = 1; i <= stage.fishCount; ++i)
                 checkCreatureFile(context, fishFileName(stageId, i), stageFile,
                                   [](std::string_view b, const std::string& f) { readFish(b, f); });

@@ -32,10 +32,22 @@ Mat4 axisRotation(Vec3 axis, float angle) {
     Vec3 k = normalize(axis);
     float c = std::cos(angle), s = std::sin(angle), t = 1 - c;
     Mat4 r;
-    r.m = {t * k.x * k.x + c,       t * k.x * k.y + s * k.z, t * k.x * k.z - s * k.y, 0,
-           t * k.x * k.y - s * k.z, t * k.y * k.y + c,       t * k.y * k.z + s * k.x, 0,
-           t * k.x * k.z + s * k.y, t * k.y * k.z - s * k.x, t * k.z * k.z + c,       0,
-           0,                       0,                       0,                       1};
+    r.m = {t * k.x * k.x + c,
+           t * k.x * k.y + s * k.z,
+           t * k.x * k.z - s * k.y,
+           0,
+           t * k.x * k.y - s * k.z,
+           t * k.y * k.y + c,
+           t * k.y * k.z + s * k.x,
+           0,
+           t * k.x * k.z + s * k.y,
+           t * k.y * k.z - s * k.x,
+           t * k.z * k.z + c,
+           0,
+           0,
+           0,
+           0,
+           1};
     return r;
 }
 
@@ -177,7 +189,7 @@ std::vector<ModelPart> butterflyModel() {
     body.append(blob(head, forward, 0.021f, 0.021f, fur));
     for (float side : {-1.0f, 1.0f}) {
         body.append(eyeBall(head + Vec3{0.013f * side, 0.009f, -0.011f}, 0.012f,
-                        {0.55f * side, 0.25f, -0.8f}, eyes));
+                            {0.55f * side, 0.25f, -0.8f}, eyes));
         // Antennae curl up and forward to pink tips.
         Vec3 root = head + Vec3{0.007f * side, 0.018f, -0.006f};
         Vec3 bend = root + Vec3{0.012f * side, 0.03f, -0.018f};
@@ -219,13 +231,15 @@ std::vector<ModelPart> fishModel() {
                 Mat4::rotationZ(-pi / 2) * Mat4::rotationY(pi / 2));
     fish.append(body);
     for (float side : {-1.0f, 1.0f}) {
-        fish.append(eyeBall({0.085f, 0.027f, 0.038f * side}, 0.024f, {0.45f, 0.25f, 0.85f * side},
-                        eyes));
+        fish.append(
+            eyeBall({0.085f, 0.027f, 0.038f * side}, 0.024f, {0.45f, 0.25f, 0.85f * side}, eyes));
         // Little side fins behind the gills.
-        Mesh sideFin = flatFan({0, 0, 0},
-                               {{-0.02f, 0, 0.0f}, {-0.06f, 0, 0.035f}, {-0.03f, 0, 0.045f},
-                                {0.0f, 0, 0.02f}},
-                               [](Vec3 p) { return std::pair{0.5f - p.x * 5, fins.at(p.z * 18)}; });
+        Mesh sideFin =
+            flatFan({0, 0, 0},
+                    {{-0.02f, 0, 0.0f}, {-0.06f, 0, 0.035f}, {-0.03f, 0, 0.045f}, {0.0f, 0, 0.02f}},
+                    [](Vec3 p) {
+                        return std::pair{0.5f - p.x * 5, fins.at(p.z * 18)};
+                    });
         fish.append(sideFin, Mat4::translation({0.03f, -0.035f, 0.045f * side}) *
                                  Mat4::rotationX(side * 0.5f) * Mat4::scaling({1, 1, side}));
     }
@@ -251,8 +265,8 @@ std::vector<ModelPart> fishModel() {
     std::vector<Vec3> back;
     for (int i = 0; i <= 8; ++i) {
         float u = static_cast<float>(i) / 8;
-        back.push_back({0.06f - 0.17f * u, 0.07f + 0.055f * std::sin(pi * (0.15f + 0.75f * u)) +
-                                               0.01f * u, 0});
+        back.push_back({0.06f - 0.17f * u,
+                        0.07f + 0.055f * std::sin(pi * (0.15f + 0.75f * u)) + 0.01f * u, 0});
     }
     Mesh backFin = flatFan({-0.02f, 0.06f, 0}, back, finMap(0.06f, -0.11f, 0.06f, 0.13f));
     for (Vertex& v : backFin.vertices) v.normal = {0, 0, 1};
@@ -265,9 +279,9 @@ std::vector<ModelPart> splashModel() {
     using namespace splashBands;
     Mesh splash;
     // A crown of water flaring out of the surface, its top cut into drops by the picture.
-    splash.append(lathe({{0.055f, 0.0f, 1}, {0.068f, 0.06f, 0.62f}, {0.085f, 0.11f, 0.3f},
-                         {0.11f, 0.16f, 0}},
-                        20, crown, 3));
+    splash.append(
+        lathe({{0.055f, 0.0f, 1}, {0.068f, 0.06f, 0.62f}, {0.085f, 0.11f, 0.3f}, {0.11f, 0.16f, 0}},
+              20, crown, 3));
     // The ripple ring lies just above the water.
     splash.append(disc(0.13f, 24, ripple), Mat4::translation({0, 0.003f, 0}));
     for (Vertex& v : splash.vertices) v.colour = {1, 1, 1};

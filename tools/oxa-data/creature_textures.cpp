@@ -127,7 +127,8 @@ Colour finColour(float u, float e) {
 // water rising to round drops, and drops flying loose above them.
 Colour crownColour(float u, float e) {
     const int fingers = 4;
-    float f = std::fmod(u * static_cast<float>(fingers), 1.0f) - 0.5f;  // -0.5..0.5 across one finger
+    float f =
+        std::fmod(u * static_cast<float>(fingers), 1.0f) - 0.5f;  // -0.5..0.5 across one finger
     Colour water = mix(hex(0xFFFFFF), hex(0xA8E2FF), smoothstep(0.2f, 1.0f, e));
     // Each finger narrows upwards to its tip, between scalloped dips.
     float tipAt = 0.3f, width = 0.16f + 0.3f * smoothstep(tipAt, 0.95f, e);
@@ -160,7 +161,8 @@ Image butterflyTexture() {
         if (inside(wings, v)) return butterflyWingColour(u, within(wings, v));
         if (inside(stripes, v))
             return ringed(within(stripes, v), 1, hex(0x7A4BC8), hex(0xC9B2FF), 0.45f);
-        if (inside(fur, v)) return mix(hex(0x5A2FA0), hex(0x7C52C4), tiledNoise(u * 32, v * 32, 32, 3));
+        if (inside(fur, v))
+            return mix(hex(0x5A2FA0), hex(0x7C52C4), tiledNoise(u * 32, v * 32, 32, 3));
         if (inside(tips, v)) return hex(0xFF5FB0);
         return eyeColour(within(eyes, v), hex(0x8A4A20));
     });

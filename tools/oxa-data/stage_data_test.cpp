@@ -17,9 +17,9 @@
 #include "game/collision_mesh.h"
 #include "game/dragonfly.h"
 #include "game/nectar.h"
-#include "game/random.h"
 #include "game/placement_map.h"
 #include "game/progress_file.h"
+#include "game/random.h"
 #include "game/stage_settings.h"
 #include "geometry/plane_geometry.h"
 #include "level_design.h"
@@ -138,8 +138,10 @@ TEST(CreatureFiles, DragonfliesCrossTheGardenAndFishJumpInsideThePond) {
                 }
                 EXPECT_GT(v[3], 0.0f);   // cruising step
                 EXPECT_GT(v[12], 0.0f);  // cooldown
+                // A, B and C start at lines 0, 4 and 7.
+                const size_t corners[3] = {0, 4, 7};
                 for (size_t k = 0; k < 3; ++k) {
-                    const size_t from = k == 0 ? 0 : k == 1 ? 4 : 7, to = k == 2 ? 0 : k == 0 ? 4 : 7;
+                    const size_t from = corners[k], to = corners[(k + 1) % 3];
                     EXPECT_TRUE(routeIsClear(layoutOf(level), {v[from], v[from + 1], v[from + 2]},
                                              {v[to], v[to + 1], v[to + 2]}))
                         << "leg " << k + 1;
