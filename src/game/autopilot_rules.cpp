@@ -89,6 +89,20 @@ bool wayIsClear(const AutopilotView& view, float heading, float length) {
     return true;
 }
 
+// The lowest face of something right above her (within half a unit), or far above when
+// there is none. Boxes reach 0.1 beyond their faces.
+float ceilingOver(const AutopilotView& view) {
+    constexpr float boxMargin = 0.1f;
+    float lowest = 1e9f;
+    for (const CollisionBox& box : view.obstacles) {
+        if (!(box.min.x < view.x && view.x < box.max.x && box.min.z < view.z && view.z < box.max.z))
+            continue;
+        const float face = box.min.y + boxMargin;
+        if (face > view.y - 0.05f && face < view.y + 0.5f) lowest = std::min(lowest, face);
+    }
+    return lowest;
+}
+
 float wrapAngle(float a) {
     while (a > pi) a -= 2 * pi;
     while (a < -pi) a += 2 * pi;
@@ -295,7 +309,9 @@ AutopilotControls Autopilot::decide(const AutopilotView& view) {
     // one is flown straight.
     const float reach = std::min(lookAhead, distance(view.x, view.z, target.x, target.z) - 0.5f);
     if (reach > 0.2f) wantedHeading = steerClear(view, wantedHeading, reach);
-    float wantedHeight = target.height;
+    // Under a tree's crown or a roof she keeps below it until she is out from under it:
+    // climbing into it would stop her dead again and again.
+    const float wantedHeight = std::min(target.height, ceilingOver(view) - 0.2f);
     float d = distance(view.x, view.z, target.x, target.z);
     float error = wrapAngle(wantedHeading - view.heading);
     float fastestTurn = maxTurnDeflection * view.turnRate;
