@@ -2,7 +2,11 @@
 
 #include "core/display_record.h"
 #include "core/game_state.h"
+#include <vector>
+
 #include "game/autopilot_rules.h"
+#include "game/collision_mesh.h"
+#include "game/creatures.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
 #include "game/nectar_sprites.h"
@@ -13,6 +17,8 @@ namespace {
 
 // Lifetime: the whole process; reset at every level start.
 Autopilot pilot;
+// Lifetime: the whole process; refilled every frame from the level's collision mesh.
+std::vector<CollisionBox> obstacles;
 
 AutopilotView currentView() {
     const auto& bee = glh::kamera;
@@ -27,6 +33,12 @@ AutopilotView currentView() {
     view.turnRate = bee.turnRate;
     view.sprites = glh::spritte_tx.sprites;
     view.icons = glh::ikony_tx.icons;
+    view.creatures = creatureSightings();
+    obstacles.clear();
+    for (size_t g = 0; g < clip_plan.groups.size(); ++g)
+        if (static_cast<int>(g) != CollisionMesh::entranceGroup)
+            obstacles.push_back(clip_plan.groups[g].box);
+    view.obstacles = obstacles;
     view.loadCount = glh::kontrol.bucket.loadCount;
     view.collected = clock.collected;
     view.target = clock.target;

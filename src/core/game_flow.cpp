@@ -12,7 +12,10 @@
 #include "core/main_loop.h"
 #include "core/projection.h"
 #include "game/bee_model.h"
+#include "game/butterflies.h"
 #include "game/collectibles.h"
+#include "game/creatures.h"
+#include "game/fish_pond.h"
 #include "game/flower_field.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
@@ -68,7 +71,7 @@ void drawWorld() {
     drawScenes();
     glPopMatrix();
     glh::gl_rosli.draw();
-    // Butterflies, dragonflies and fish are drawn here as they join the game.
+    drawCreatures();
     glh::ikony_tx.draw();
     glh::gl_kwiata.draw();
     glPopMatrix();
@@ -92,7 +95,8 @@ void drawWorld() {
 
 void freeStageAssets() {
     freeAllScenes();
-    // Butterflies are freed here as they join the game.
+    glh::motyl_tx.freeTextures();
+    glh::motyl_tx.freeModel();
     glh::gl_oxa_model.freeTextures();
     glh::gl_oxa_model.freeModel();
     glh::gl_kwiata.freeTextures();
@@ -103,10 +107,13 @@ void freeStageAssets() {
     glh::spritte_tx.freeModel();
     glh::kontrol.freeTextures();
     glh::kontrol.freeLayout();
+    glh::rybka_tx.freeTextures();
+    glh::rybka_tx.freeModel();
 }
 
 void freeEverything() {
     for (int i = 0; i < sceneCount; ++i) allGardenScenes()[i]->freeTextures();
+    glh::motyl_tx.freeTextures();
     glh::gl_oxa_model.freeTextures();
     glh::gl_kwiata.freeTextures();
     glh::gl_rosli.freeTextures();
@@ -114,6 +121,7 @@ void freeEverything() {
     glh::kontrol.freeTextures();
     freeAllMenuTextures();
     for (int i = 0; i < sceneCount; ++i) allGardenScenes()[i]->freeModel();
+    glh::motyl_tx.freeModel();
     glh::gl_oxa_model.freeModel();
     glh::gl_kwiata.freeModel();
     glh::gl_rosli.freeModel();
@@ -134,7 +142,7 @@ void reloadAllTextures() {
         group.loadTextures(medium.textureFilterMode);
     };
     reload(loadedFlags.sprites.textures, glh::spritte_tx);
-    // Butterflies reload here as they join the game.
+    reload(loadedFlags.butterflies.textures, glh::motyl_tx);
     reload(loadedFlags.plants.textures, glh::gl_rosli);
     reload(loadedFlags.flowers.textures, glh::gl_kwiata);
     reload(loadedFlags.bee.textures, glh::gl_oxa_model);

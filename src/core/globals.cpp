@@ -10,7 +10,10 @@
 #include "core/interactors.h"
 #include "core/projection.h"
 #include "game/bee_model.h"
+#include "game/butterflies.h"
 #include "game/collision_mesh.h"
+#include "game/dragonflies.h"
+#include "game/fish_pond.h"
 #include "game/flower_field.h"
 #include "game/game_font.h"
 #include "game/kamera.h"
@@ -41,12 +44,15 @@ ProgressTable tabwyn;  // re-read by the menus whenever they show it
 // Lifetime: one level; the level start overwrites them.
 StageSettings model;
 namespace glh {
+FishPond rybka_tx;
 GameFont gl_fonty;  // loaded with the screens that print text
 }
 CollisionMesh clip_plan;
 namespace glh {
 FlightCamera kamera;
 NectarSprites spritte_tx;
+Butterflies motyl_tx;
+Dragonflies wazka_tx;
 PickupIcons ikony_tx;
 Plants gl_rosli;
 FlowerField gl_kwiata;

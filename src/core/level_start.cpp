@@ -15,6 +15,7 @@
 #include "game/bee_model.h"
 #include "game/collectibles.h"
 #include "game/collision_mesh.h"
+#include "game/creatures.h"
 #include "game/kamera.h"
 #include "game/kontrol.h"
 #include "game/placement_map.h"
@@ -109,7 +110,7 @@ void startLevel(const std::string& levelId) {
     createNectarSprites();
     buildFlowerField();
     buildPlants();
-    // Butterflies, dragonflies and fish are created here as they join the game.
+    createCreatures(levelId + std::to_string(medium.difficulty));
     placeBee();
     loadPanel();
     layOutPickupIcons();
@@ -139,6 +140,7 @@ void applyStageEnd(const StageEnd& end, bool won) {
     const int level = medium.currentLevel;
     const int secondsLeft = glh::kontrol.clock.secondsLeft();
     const int collected = glh::kontrol.clock.collected;
+    const int stolen = loadsStolenThisStage();
     freeStageAssets();
     medium.screen = ScreenSummary;
     glh::kontrol.lastScore = end.score;
@@ -149,11 +151,12 @@ void applyStageEnd(const StageEnd& end, bool won) {
     int unlocked = 0;
     for (int flag : tabwyn.unlocked) unlocked += flag == 1;
     notifyStageEnd({level, medium.difficulty, won, collected, secondsLeft, end.score.nectarPoints,
-                    end.score.timeBonus, opera.total, unlocked});
+                    end.score.timeBonus, opera.total, unlocked, stolen});
     if (!reporting) return;
-    std::printf("level %02d difficulty %d: %s, nectar %d, time %d, total %d, unlocked %d\n", level,
-                medium.difficulty, won ? "won" : "time up", collected, secondsLeft, opera.total,
-                unlocked);
+    std::printf(
+        "level %02d difficulty %d: %s, nectar %d, time %d, total %d, unlocked %d, stolen %d\n",
+        level, medium.difficulty, won ? "won" : "time up", collected, secondsLeft, opera.total,
+        unlocked, stolen);
     std::fflush(stdout);
     if (exitAfterReport) quitGame(0);
 }

@@ -15,6 +15,7 @@
 #include "core/top_level.h"
 #include "game/bee_model.h"
 #include "game/collectibles.h"
+#include "game/creatures.h"
 #include "game/kamera.h"
 #include "game/pickup_icons.h"
 #include "game/stage_settings.h"
@@ -135,9 +136,11 @@ void spriteTick(int) {
 }
 void dragonflyTick(int) {
     rearm(50, dragonflyTick);
+    guarded(dragonflyTimerTick);
 }
 void butterflyTick(int) {
     rearm(50, butterflyTick);
+    guarded(butterflyTimerTick);
 }
 void beeAnimationTick(int) {
     rearm(20, beeAnimationTick);

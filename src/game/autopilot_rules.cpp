@@ -21,6 +21,87 @@ constexpr float backOffSeconds = 0.4f;
 constexpr float hiveClearance = 0.45f;
 // Icons worth this much of a detour are picked up on the way.
 constexpr float iconDetour = 2.5f;
+// With nectar aboard, a butterfly or dragonfly coming at the bee this near sends her home;
+// nectar spots this near a creature wait (it would notice her while she sips), unless
+// nothing else is left; and she swerves round creatures close ahead.
+constexpr float chaserAlarm = 2.5f;
+constexpr float creatureCaution = 3.2f;
+constexpr float cautionDetour = 8;
+constexpr float swerveReach = 1.6f;
+constexpr float swerveCone = 1.1f;  // radians either side of her way
+// She looks this far ahead for things in her way and keeps this far off them; the hive
+// itself is left to the way in and the delivery.
+constexpr float lookAhead = 3.0f;
+constexpr float obstacleClearance = 0.4f;
+constexpr float hiveSurroundings = 1.2f;
+
+// Whether a straight flight of `length` along (dx, dz) from (x, z) runs into a box grown by
+// `margin` on every side.
+bool crossesBox(float x, float z, float dx, float dz, float length, const CollisionBox& box,
+                float margin) {
+    const float start[2] = {x, z}, delta[2] = {dx * length, dz * length};
+    const float lo[2] = {box.min.x - margin, box.min.z - margin};
+    const float hi[2] = {box.max.x + margin, box.max.z + margin};
+    float t0 = 0, t1 = 1;
+    for (int axis = 0; axis < 2; ++axis) {
+        if (std::fabs(delta[axis]) < 1e-6f) {
+            if (start[axis] <= lo[axis] || start[axis] >= hi[axis]) return false;
+            continue;
+        }
+        float a = (lo[axis] - start[axis]) / delta[axis];
+        float b = (hi[axis] - start[axis]) / delta[axis];
+        t0 = std::max(t0, std::min(a, b));
+        t1 = std::min(t1, std::max(a, b));
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+// True when nothing she could bump into at her height stands within `length` along the
+// heading. A tree, a stone or a post is boxed by the octagon round it, so a square box is
+// taken as the circle the octagon fills; a wall or a fence as its box. Things she is already
+// inside (she came through a wall) are left out: the way out is what matters.
+bool wayIsClear(const AutopilotView& view, float heading, float length) {
+    const float dx = std::sin(heading), dz = std::cos(heading);
+    for (const CollisionBox& box : view.obstacles) {
+        if (box.max.y < view.y - 0.15f || box.min.y > view.y + 0.15f) continue;
+        const float cx = (box.min.x + box.max.x) / 2, cz = (box.min.z + box.max.z) / 2;
+        if (std::hypot(cx, cz) < hiveSurroundings) continue;
+        const float halfX = (box.max.x - box.min.x) / 2, halfZ = (box.max.z - box.min.z) / 2;
+        if (std::max(halfX, halfZ) < 1.4f * std::min(halfX, halfZ)) {
+            const float radius = std::max(halfX, halfZ) * 1.05f;
+            const float fromCentre = std::hypot(view.x - cx, view.z - cz);
+            if (fromCentre < radius * 0.9f) continue;
+            const float reach = fromCentre < radius + obstacleClearance
+                                    ? radius + 0.02f
+                                    : radius + obstacleClearance;
+            const float along = std::clamp((cx - view.x) * dx + (cz - view.z) * dz, 0.0f, length);
+            if (std::hypot(view.x + dx * along - cx, view.z + dz * along - cz) < reach)
+                return false;
+            continue;
+        }
+        if (box.min.x < view.x && view.x < box.max.x && box.min.z < view.z && view.z < box.max.z)
+            continue;
+        const bool near = crossesBox(view.x, view.z, 0, 0, 0, box, obstacleClearance);
+        if (crossesBox(view.x, view.z, dx, dz, length, box, near ? 0.02f : obstacleClearance))
+            return false;
+    }
+    return true;
+}
+
+// The lowest face of something right above her (within half a unit), or far above when
+// there is none. Boxes reach 0.1 beyond their faces.
+float ceilingOver(const AutopilotView& view) {
+    constexpr float boxMargin = 0.1f;
+    float lowest = 1e9f;
+    for (const CollisionBox& box : view.obstacles) {
+        if (!(box.min.x < view.x && view.x < box.max.x && box.min.z < view.z && view.z < box.max.z))
+            continue;
+        const float face = box.min.y + boxMargin;
+        if (face > view.y - 0.05f && face < view.y + 0.5f) lowest = std::min(lowest, face);
+    }
+    return lowest;
+}
 
 float wrapAngle(float a) {
     while (a > pi) a -= 2 * pi;
@@ -58,6 +139,7 @@ void Autopilot::reset() {
 
 bool Autopilot::shouldGoHome(const AutopilotView& view) const {
     if (view.loadCount <= 0) return false;
+    if (fleeing_) return true;
     if (view.loadCount >= NectarBucket::slotCount) return true;
     if (view.collected + view.loadCount * view.nectarPerLoad >= view.target) return true;
     bool nectarLeft = std::any_of(view.sprites.begin(), view.sprites.end(),
@@ -84,14 +166,28 @@ Autopilot::Target Autopilot::chooseTarget(const AutopilotView& view) {
     } else {
         goal_ = AutopilotGoal::Nectar;
         const NectarSprite* best = nullptr;
-        float bestDistance = 1e9f;
-        for (const NectarSprite& s : view.sprites) {
-            if (s.amount <= 0 || givenUp(s.x, s.z)) continue;
-            float d = distance(view.x, view.z, s.x, s.z);
-            if (d < bestDistance) {
-                bestDistance = d;
-                best = &s;
+        float bestDistance = 1e9f, bestCost = 1e9f;
+        auto choose = [&](bool forgiving) {
+            for (const NectarSprite& s : view.sprites) {
+                if (s.amount <= 0 || (!forgiving && givenUp(s.x, s.z))) continue;
+                float d = distance(view.x, view.z, s.x, s.z);
+                float cost = d;
+                if (view.loadCount > 0) {
+                    for (const CreatureSighting& c : view.creatures)
+                        if (distance(c.x, c.z, s.x, s.z) < creatureCaution) cost += cautionDetour;
+                }
+                if (cost < bestCost) {
+                    bestCost = cost;
+                    bestDistance = d;
+                    best = &s;
+                }
             }
+        };
+        choose(false);
+        // Every spot left was given up on: try them again rather than wait at the hive.
+        if (!best) {
+            efforts_.clear();
+            choose(true);
         }
         if (!best) return {0, 0, deliveryHeight};
         main = {best->x, best->z, approachHeight(bestDistance, drainHeight), best->x, best->z};
@@ -160,12 +256,62 @@ bool Autopilot::givenUp(float x, float z) const {
     });
 }
 
+void Autopilot::watchForChasers(const AutopilotView& view) {
+    if (view.loadCount <= 0) {
+        fleeing_ = false;
+        return;
+    }
+    for (const CreatureSighting& c : view.creatures)
+        if (c.chasing && distance(view.x, view.z, c.x, c.z) < chaserAlarm) fleeing_ = true;
+}
+
+// Turns the wanted heading away from creatures close ahead of her, the closer the more.
+float Autopilot::sideStepChasers(const AutopilotView& view, float wantedHeading) const {
+    if (view.loadCount <= 0) return wantedHeading;  // nothing to take: they leave her be
+    float turn = 0;
+    for (const CreatureSighting& c : view.creatures) {
+        float d = distance(view.x, view.z, c.x, c.z);
+        if (d >= swerveReach || d < 1e-3f) continue;
+        float towards = std::atan2(c.x - view.x, c.z - view.z);
+        float off = wrapAngle(towards - wantedHeading);
+        if (std::fabs(off) >= swerveCone) continue;
+        float push = (swerveCone - std::fabs(off)) * (1 - d / swerveReach);
+        turn += off > 0 ? -push : push;
+    }
+    return wantedHeading + std::clamp(turn, -swerveCone, swerveCone);
+}
+
+// The wanted heading, or the nearest one to it (turning the way she turned last) along which
+// nothing stands in her way for `reach`; the wanted one when every way is blocked.
+float Autopilot::steerClear(const AutopilotView& view, float wantedHeading, float reach) {
+    constexpr int steps = 8;
+    constexpr float step = pi / 12;
+    for (int k = 0; k <= steps; ++k) {
+        for (int side : {clearSide_, -clearSide_}) {
+            const float heading = wantedHeading + static_cast<float>(side * k) * step;
+            if (!wayIsClear(view, heading, reach)) continue;
+            if (k > 0) clearSide_ = side;
+            return heading;
+        }
+    }
+    return wantedHeading;
+}
+
 AutopilotControls Autopilot::decide(const AutopilotView& view) {
+    watchForChasers(view);
     Target target = chooseTarget(view);
     watchForBumps(view, target);
 
     float wantedHeading = std::atan2(target.x - view.x, target.z - view.z);
-    float wantedHeight = target.height;
+    const bool nearTarget = distance(view.x, view.z, target.x, target.z) < 1.0f;
+    if (!nearTarget) wantedHeading = sideStepChasers(view, wantedHeading);
+    // Round trees and houses rather than into them; the last stretch to a flower beside
+    // one is flown straight.
+    const float reach = std::min(lookAhead, distance(view.x, view.z, target.x, target.z) - 0.5f);
+    if (reach > 0.2f) wantedHeading = steerClear(view, wantedHeading, reach);
+    // Under a tree's crown or a roof she keeps below it until she is out from under it:
+    // climbing into it would stop her dead again and again.
+    const float wantedHeight = std::min(target.height, ceilingOver(view) - 0.2f);
     float d = distance(view.x, view.z, target.x, target.z);
     float error = wrapAngle(wantedHeading - view.heading);
     float fastestTurn = maxTurnDeflection * view.turnRate;

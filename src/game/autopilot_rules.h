@@ -1,6 +1,7 @@
 #pragma once
 // The autopilot's decisions: from what the game shows a player (where the bee is and how
-// fast she flies, which nectar spots still glow, the icons, the bucket, the clock and
+// fast she flies, which nectar spots still glow, the icons, the butterflies and
+// dragonflies, the trees, houses and fences she could bump into, the bucket, the clock and
 // whether the exit is open) to what a player does: where the pointer stands and which of
 // the Up and Down keys are held. Plain arithmetic, so it can be tested alone; the core
 // feeds the result into the input source, and the flight code runs unchanged.
@@ -8,6 +9,8 @@
 #include <span>
 #include <vector>
 
+#include "game/collision_mesh.h"
+#include "game/creature_rules.h"
 #include "game/icon_rules.h"
 #include "game/nectar.h"
 
@@ -19,6 +22,8 @@ struct AutopilotView {
     float turnRate = 1;
     std::span<const NectarSprite> sprites;
     std::span<const PickupIcon> icons;
+    std::span<const CreatureSighting> creatures;
+    std::span<const CollisionBox> obstacles;  // what she can bump into (not the hive's door)
     int loadCount = 0;
     int collected = 0;
     int target = 0;
@@ -58,6 +63,9 @@ class Autopilot {
     Target chooseTarget(const AutopilotView& view);
     bool shouldGoHome(const AutopilotView& view) const;
     void watchForBumps(const AutopilotView& view, const Target& target);
+    void watchForChasers(const AutopilotView& view);
+    float sideStepChasers(const AutopilotView& view, float wantedHeading) const;
+    float steerClear(const AutopilotView& view, float wantedHeading, float reach);
 
     AutopilotGoal goal_ = AutopilotGoal::Nectar;
     float previousSpeed_ = 0;
@@ -77,6 +85,10 @@ class Autopilot {
     };
     std::vector<Effort> efforts_;
     float previousSeconds_ = 0;
+    // Chased with nectar aboard: home at once to put it in the hive, where nothing can take
+    // it, until the bucket is empty.
+    bool fleeing_ = false;
+    int clearSide_ = 1;  // the side she last turned to round something in her way
     bool climbing_ = false;
     bool holdingUp_ = false;
     Effort& effortOn(const Target& target);

@@ -65,6 +65,8 @@ void BeeModel::draw(float pitch, float bank, float cameraDistance, float beeScal
     glRotatef(bank * 20, 0, -3, 12);
     glScalef(beeScale, beeScale, beeScale);
     if (animation.spinDirection != 0) glRotatef(static_cast<float>(animation.spinAngle), 0, 1, 0);
+    // A creature's hit sends her head over heels twice, turning in the picture's plane.
+    if (animation.tumbling) glRotatef(static_cast<float>(animation.tumbleAngle), 0, 0, 1);
     drawBody();
     glPopMatrix();
 }

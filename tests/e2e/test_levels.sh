@@ -60,6 +60,6 @@ echo "flight: $changed pixels changed"
 # Left alone, the stage ends when its clock runs out (a second per frame, so it is quick).
 timeout 120 "$OXA_BIN" --data "$OXA_DATA" --level 1 --once --fixed-step 1000 \
     >"$OUT/timeup.out" 2>"$OUT/game.err" || fail "time-up run: status $?: $(cat "$OUT/game.err")"
-grep -qx "level 01 difficulty 1: time up, nectar 0, time 0, total 0, unlocked 1" "$OUT/timeup.out" ||
+grep -qx "level 01 difficulty 1: time up, nectar 0, time 0, total 0, unlocked 1, stolen 0" "$OUT/timeup.out" ||
     fail "time-up line: $(cat "$OUT/timeup.out")"
 echo "PASS"

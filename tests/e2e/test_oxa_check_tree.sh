@@ -2,8 +2,9 @@
 # oxa-check --tree on the generated data tree (clean) and on a damaged copy: a texture
 # deleted, a scene file cut short, a scene file holding one object too few, a menu layout
 # holding too few, the menus' pointer deleted, a table sound deleted and a level's music
-# cut short. Each problem is one line naming its file, and the status says whether the
-# tree is clean.
+# cut short; a creature texture and a dragonfly file deleted, a fish file cut short and a
+# fish model with an object too many. Each problem is one line naming its file, and the
+# status says whether the tree is clean.
 set -euo pipefail
 check=${OXA_CHECK:?set OXA_CHECK to the oxa-check binary}
 data=${OXA_DATA:?set OXA_DATA to the generated data tree}
@@ -35,6 +36,10 @@ rm "$broken/PUL/BMP_0/kursor.srm"
 # A sound of the table gone, a level's music cut short.
 rm "$broken/MOV/klik.wav"
 head -c 30 "$data/MOV/muzyka03.wav" >"$broken/MOV/muzyka03.wav"
+rm "$broken/MOD/BMP_0/motyl.srm" "$broken/STA/w0511.mtt"
+head -n 6 "$data/STA/r0521.mtt" >"$broken/STA/r0521.mtt"
+{ printf '  2\r\n'; tail -n +2 "$data/MOD/DATA/rybka.wkx"; tail -n +2 "$data/MOD/DATA/rybka.wkx"; } \
+    >"$broken/MOD/DATA/rybka.wkx"
 
 status=0
 out=$("$check" --tree "$broken") || status=$?
@@ -47,7 +52,11 @@ expect_line "$out" "$broken/MEN/DAT/menuone\.mex:1: 2 objects, but the main menu
 expect_line "$out" "$broken/PUL/BMP_0/kursor\.srm: missing, named by the menus' pointer"
 expect_line "$out" "$broken/MOV/klik\.wav: missing, named by the sound table"
 expect_line "$out" "$broken/MOV/muzyka03\.wav: the \"fmt \" chunk is cut short"
-expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), [0-9]+ problems"
+expect_line "$out" "$broken/MOD/BMP_0/motyl\.srm: missing, named by the butterflies"
+expect_line "$out" "$broken/STA/w0511\.mtt: missing, named by $broken/STA/scena051\.mtt"
+expect_line "$out" "$broken/STA/r0521\.mtt:7: the fish file ends after 6 lines; it needs 10"
+expect_line "$out" "$broken/MOD/DATA/rybka\.wkx:1: 2 objects, but the fish draw 1"
+expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), 11 problems"
 
 status=0
 "$check" --tree "$OUT/nowhere" >/dev/null || status=$?

@@ -358,7 +358,76 @@ void panelView(Canvas& canvas, const DataFiles& files) {
     }
 }
 
+// The butterfly and the dragonfly as their draw turns them (yaw about y, then the wings
+// about z), the fish along its half circle and the splashes growing, on a pond.
+void creatureView(Canvas& canvas, const DataFiles& files, const Camera& camera) {
+    sky(canvas, camera.left, camera.width, camera.height);
+    ModelObject ground;
+    ground.material = 'D';
+    for (double x = -3; x < 3; x += 0.25) {
+        for (double z = -3; z < 1.5; z += 0.25) {
+            bool pond = x > -0.1 && z < -0.4;
+            std::array<double, 3> colour = pond ? std::array<double, 3>{0.3, 0.55, 0.9}
+                                                : std::array<double, 3>{0.45, 0.72, 0.3};
+            for (auto p : {std::array<double, 3>{x, 0, z},
+                           {x + 0.25, 0, z},
+                           {x + 0.25, 0, z + 0.25},
+                           {x, 0, z},
+                           {x + 0.25, 0, z + 0.25},
+                           {x, 0, z + 0.25}}) {
+                ground.vertices.push_back({p, {0, 0}, colour});
+            }
+        }
+    }
+    DrawState plain;
+    plain.cullBack = false;
+    drawObject(canvas, camera, {}, ground, plain);
+    auto winged = [&](const char* model, const char* texture, Vec3 at, float yaw, float wings) {
+        const ModelFile file = loadModel(files, model);
+        const Texture picture = loadTexture(files, texture);
+        const Mat4 body = Mat4::translation(at) * Mat4::rotationY(yaw * pi / 180);
+        const float w = wings * pi / 180;
+        drawObject(canvas, camera, body, file.objects[0], objectState(file.objects[0], picture));
+        drawObject(canvas, camera, body * Mat4::rotationZ(w), file.objects[2],
+                   objectState(file.objects[2], picture));
+        drawObject(canvas, camera, body * Mat4::rotationZ(-w), file.objects[1],
+                   objectState(file.objects[1], picture));
+    };
+    winged("MOD\\DATA\\MOTYL.wkx", "MOD\\BMP_0\\motyl.srm", {-0.9f, 0.7f, 0}, 200, 25);
+    winged("MOD\\DATA\\MOTYL.wkx", "MOD\\BMP_0\\motyl.srm", {-1.2f, 0.45f, -0.8f}, 120, -20);
+    winged("MOD\\DATA\\wazka.wkx", "MOD\\BMP_0\\wazka.srm", {-0.3f, 0.9f, 0.2f}, 150, 10);
+    winged("MOD\\DATA\\wazka.wkx", "MOD\\BMP_0\\wazka.srm", {-1.6f, 1.0f, -1.2f}, 60, -15);
+    const ModelFile fish = loadModel(files, "MOD\\DATA\\rybka.wkx");
+    const Texture fishPicture = loadTexture(files, "MOD\\BMP_0\\rybka.srm");
+    const ModelFile splash = loadModel(files, "MOD\\DATA\\plusk.wkx");
+    const Texture splashPicture = loadTexture(files, "MOD\\BMP_0\\plusk.srm");
+    const Vec3 centre{0.9f, 0.01f, -1.2f};
+    const float radius = 0.6f;
+    for (float angle : {40.0f, 100.0f, 160.0f}) {
+        Mat4 m = Mat4::translation(centre) * Mat4::rotationY(20 * pi / 180) *
+                 Mat4::rotationZ((90 - angle) * pi / 180) * Mat4::translation({0, radius, 0});
+        drawObject(canvas, camera, m, fish.objects[0], objectState(fish.objects[0], fishPicture));
+    }
+    const float sizes[][2] = {{1.0f, 1.6f}, {1.3f, 1.0f}, {2.0f, 0}, {0.4f, 0.7f}};
+    for (int k = 0; k < 4; ++k) {
+        Vec3 at{0.2f + 0.45f * static_cast<float>(k), 0.01f, -0.6f};
+        drawObject(canvas, camera,
+                   Mat4::translation(at) * Mat4::scaling({sizes[k][0], sizes[k][1], sizes[k][0]}),
+                   splash.objects[0], objectState(splash.objects[0], splashPicture));
+    }
+}
+
 }  // namespace
+
+void renderCreaturePreviews(const DataFiles& files, const std::filesystem::path& dir) {
+    std::filesystem::create_directories(dir);
+    const int w = 480, h = 360;
+    Canvas canvas(w * 3, h);
+    creatureView(canvas, files, lookFrom({-0.55f, 0.95f, 0.55f}, {-0.75f, 0.7f, -0.05f}, 0, w, h));
+    creatureView(canvas, files, lookFrom({0.15f, 1.1f, 0.75f}, {-0.3f, 0.9f, 0.2f}, w, w, h));
+    creatureView(canvas, files, lookFrom({-0.4f, 1.6f, 4.0f}, {0, 0.5f, -0.5f}, 2 * w, w, h));
+    canvas.write(dir / "creatures.png");
+}
 
 void renderCollectiblePreviews(const DataFiles& files, const std::filesystem::path& dir) {
     std::filesystem::create_directories(dir);

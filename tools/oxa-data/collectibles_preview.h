@@ -8,3 +8,6 @@
 
 // Writes collectibles.png (a small meadow from a few viewpoints) and panel.png.
 void renderCollectiblePreviews(const DataFiles& files, const std::filesystem::path& dir);
+
+// Writes creatures.png: butterflies, dragonflies, a fish jumping and its splashes.
+void renderCreaturePreviews(const DataFiles& files, const std::filesystem::path& dir);

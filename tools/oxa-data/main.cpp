@@ -3,7 +3,8 @@
 // regenerates the tree the player plays on, and what the player earned is never lost.
 // Debug options: --png-textures DIR saves every texture as PNG; --preview DIR renders a
 // few views of every garden scene; --preview-collectibles DIR draws the flowers, icons
-// and the panel; --sounds DIR writes only the sound effects and the music.
+// and the panel; --preview-creatures DIR the butterflies, dragonflies, fish and splashes;
+// --sounds DIR writes only the sound effects and the music.
 
 #include <cstdio>
 #include <exception>
@@ -12,6 +13,7 @@
 
 #include "collectibles.h"
 #include "collectibles_preview.h"
+#include "creature_models.h"
 #include "data_tree.h"
 #include "menu_art.h"
 #include "music.h"
@@ -30,6 +32,7 @@ DataFiles buildEverything() {
     DataFiles files = buildDataTree();
     addStageData(files);
     addCollectibles(files);
+    addCreatures(files);
     addPanel(files);
     addMenus(files);
     addSoundEffects(files);
@@ -43,6 +46,7 @@ int usage() {
                  "       oxa-data --png-textures DIR\n"
                  "       oxa-data --preview DIR [SCENE]\n"
                  "       oxa-data --preview-collectibles DIR\n"
+                 "       oxa-data --preview-creatures DIR\n"
                  "       oxa-data --sounds DIR\n");
     return 2;
 }
@@ -88,6 +92,12 @@ int main(int argc, char** argv) {
             addSoundEffects(files);
             addMusic(files);
             writeDataTree(files, argv[2]);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--preview-creatures") {
+            DataFiles files;
+            addCreatures(files);
+            renderCreaturePreviews(files, argv[2]);
             return 0;
         }
         if (argc == 3 && std::string(argv[1]) == "--preview-collectibles") {

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -14,13 +15,17 @@
 #include "assets/texture_file.h"
 #include "bee_model.h"
 #include "game/collision_mesh.h"
+#include "game/dragonfly.h"
+#include "game/nectar.h"
 #include "game/placement_map.h"
 #include "game/progress_file.h"
+#include "game/random.h"
 #include "game/stage_settings.h"
 #include "geometry/plane_geometry.h"
 #include "level_design.h"
 #include "scene_layout.h"
 #include "scenes/garden_table.h"
+#include "stage_files.h"
 
 namespace {
 
@@ -107,6 +112,14 @@ TEST(StageFiles, TheTenLevelsUseTenGardens) {
     EXPECT_EQ(scenes.size(), 10u);
 }
 
+const SceneLayout& layoutOf(int level) {
+    static std::map<int, SceneLayout> layouts;
+    auto found = layouts.find(level);
+    if (found == layouts.end())
+        found = layouts.emplace(level, readSceneLayout(tree(), levelScene(level))).first;
+    return found->second;
+}
+
 TEST(CreatureFiles, DragonfliesCrossTheGardenAndFishJumpInsideThePond) {
     for (int level = 1; level <= levelCount; ++level) {
         auto pond = readSceneLayout(tree(), levelScene(level)).pond;
@@ -125,6 +138,14 @@ TEST(CreatureFiles, DragonfliesCrossTheGardenAndFishJumpInsideThePond) {
                 }
                 EXPECT_GT(v[3], 0.0f);   // cruising step
                 EXPECT_GT(v[12], 0.0f);  // cooldown
+                // A, B and C start at lines 0, 4 and 7.
+                const size_t corners[3] = {0, 4, 7};
+                for (size_t k = 0; k < 3; ++k) {
+                    const size_t from = corners[k], to = corners[(k + 1) % 3];
+                    EXPECT_TRUE(routeIsClear(layoutOf(level), {v[from], v[from + 1], v[from + 2]},
+                                             {v[to], v[to + 1], v[to + 2]}))
+                        << "leg " << k + 1;
+                }
             }
             if (s.fishCount > 0) {
                 ASSERT_TRUE(pond) << "fish need a pond";
@@ -138,6 +159,43 @@ TEST(CreatureFiles, DragonfliesCrossTheGardenAndFishJumpInsideThePond) {
                 EXPECT_LT(off + reach, pond->radius * 0.8f);
                 EXPECT_NEAR(v[2], pond->centre.y, 0.01f);
                 EXPECT_GT(v[5] * v[6], 190.0f) << "the jump ends before the next begins";
+            }
+        }
+    }
+}
+
+TEST(CreatureFiles, EveryStagesDragonfliesKeepFlyingTheirRoutesInsideTheGarden) {
+    // Ten minutes of patrol with the game's own rules, all of a stage's dragonflies sharing
+    // their counters as they do in play.
+    for (int level = 1; level <= levelCount; ++level) {
+        for (int difficulty = 1; difficulty <= 3; ++difficulty) {
+            const std::string stage = stageName(level, difficulty);
+            StageSettings s = readStageSettings(file(stage), stage);
+            std::vector<Dragonfly> dragonflies;
+            for (int i = 1; i <= s.dragonflyCount; ++i) {
+                const std::string name = creatureName('w', level, difficulty, i);
+                dragonflies.push_back(readDragonfly(file(name), name));
+            }
+            NectarBucket bucket;
+            RandomGenerator random(static_cast<uint32_t>(level * 10 + difficulty));
+            DragonflyFlock flock;
+            std::vector<int> turns(dragonflies.size());
+            CreatureEvents events;
+            for (int tick = 0; tick < 12000; ++tick) {
+                std::vector<int> legs;
+                for (const Dragonfly& d : dragonflies) legs.push_back(d.leg);
+                dragonflyTimer(dragonflies, flock, {0, 1, 0, bucket, s.maxSpeed, 0.033f, random},
+                               events);
+                for (size_t k = 0; k < dragonflies.size(); ++k) {
+                    const Dragonfly& d = dragonflies[k];
+                    turns[k] += d.leg != legs[k];
+                    ASSERT_LT(std::max(std::fabs(d.x), std::fabs(d.z)), 19) << stage << " " << k;
+                    ASSERT_GE(d.y, 0.45f);
+                    ASSERT_LE(d.y, 1.1f);
+                }
+            }
+            for (size_t k = 0; k < turns.size(); ++k) {
+                EXPECT_GT(turns[k], 12) << stage << " dragonfly " << k + 1 << " loops its route";
             }
         }
     }

@@ -9,8 +9,13 @@
 #include "level_design.h"
 #include "scene_layout.h"
 
-// Dragonfly `index` (from 1): a triangle of waypoints across the garden at flying height.
-std::string dragonflyFileText(const StageDesign& stage, int index);
+// Dragonfly `index` (from 1): a triangle of waypoints across the garden at flying height,
+// each leg clear of the garden's solid things.
+std::string dragonflyFileText(const StageDesign& stage, int index, const SceneLayout& layout);
+
+// True when nothing solid of the garden stands across the way from one point to another
+// at the heights a dragonfly flies.
+bool routeIsClear(const SceneLayout& layout, Vec3 from, Vec3 to);
 
 // Fish `index` (from 1): a jump that starts and ends inside the pond.
 std::string fishFileText(const StageDesign& stage, int index, const Pond& pond);

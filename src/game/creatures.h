@@ -1,0 +1,31 @@
+#pragma once
+// What the running game calls for the butterflies, dragonflies and fish, working on the
+// global objects (`model`, `glh::motyl_tx`, `glh::wazka_tx`, `glh::rybka_tx`, the bee in
+// `glh::kamera` and `glh::gl_oxa_model`, her bucket in `glh::kontrol`, `gameRandom`) and
+// playing their sounds. The rules themselves live in butterfly.h, dragonfly.h and fish.h.
+
+#include <span>
+#include <string>
+
+#include "game/creature_rules.h"
+
+// Stage start, after the plants and before the bee: the butterflies (three draws from the
+// game's generator each), then the dragonflies and the fish from their files, named by the
+// stage id (level id and difficulty digit, "031"). The previous stage's fish sounds are
+// released first. A missing or broken creature file refuses the stage (DataError).
+void createCreatures(const std::string& stageId);
+
+// The 50 ms timers; they move the creatures only while the game screen shows.
+void butterflyTimerTick();
+void dragonflyTimerTick();
+
+// In the world pass, once a frame: the chasing butterflies' steps, then the butterflies,
+// the dragonflies and the fish (whose jumps run here) are drawn.
+void drawCreatures();
+
+// Loads the bee has lost to butterflies and dragonflies since the stage started.
+int loadsStolenThisStage();
+
+// Every butterfly, then every dragonfly, as a player sees them. The span lives until the
+// next call.
+std::span<const CreatureSighting> creatureSightings();
