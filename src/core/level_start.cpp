@@ -41,9 +41,10 @@ std::string readRequired(const std::string& name) {
 struct StageFiles {
     StageSettings settings;  // with the placement map
     CollisionMesh mesh;
+    CreatureFiles creatures;
 };
 
-// Reads the stage's own files whole before anything of the level in progress is freed. One
+// Reads the stage's own files (with its dragonflies' and fish's) whole before anything of the level in progress is freed. One
 // that is missing or damaged leaves everything as it was: one line says why, and the
 // caller goes back to the main menu, as for a stage file absent at this difficulty.
 std::optional<StageFiles> readStageFiles(const std::string& levelId) {
@@ -62,6 +63,8 @@ std::optional<StageFiles> readStageFiles(const std::string& levelId) {
                          "oxa: %s: no collision groups: the bee bumps into nothing and cannot fly "
                          "into the hive\n",
                          displayName(meshName).c_str());
+        files.creatures =
+            readCreatureFiles(files.settings, levelId + std::to_string(medium.difficulty));
         return files;
     } catch (const DataError& error) {
         std::fprintf(stderr, "oxa: %s; level %s does not start\n", error.report().c_str(),
@@ -110,7 +113,7 @@ void startLevel(const std::string& levelId) {
     createNectarSprites();
     buildFlowerField();
     buildPlants();
-    createCreatures(levelId + std::to_string(medium.difficulty));
+    createCreatures(std::move(files->creatures));
     placeBee();
     loadPanel();
     layOutPickupIcons();

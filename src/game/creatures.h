@@ -6,14 +6,27 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "game/creature_rules.h"
+#include "game/dragonfly.h"
+#include "game/fish.h"
+
+struct StageSettings;
+
+// The dragonflies and fish of a stage as their files place them, named by the stage id
+// (level id and difficulty digit, "031"). Read with the stage's own files, before anything
+// of the level in progress is freed: a missing or broken one refuses the stage (DataError).
+struct CreatureFiles {
+    std::vector<Dragonfly> dragonflies;
+    std::vector<Fish> fish;
+};
+CreatureFiles readCreatureFiles(const StageSettings& stage, const std::string& stageId);
 
 // Stage start, after the plants and before the bee: the butterflies (three draws from the
-// game's generator each), then the dragonflies and the fish from their files, named by the
-// stage id (level id and difficulty digit, "031"). The previous stage's fish sounds are
-// released first. A missing or broken creature file refuses the stage (DataError).
-void createCreatures(const std::string& stageId);
+// game's generator each), then the dragonflies and the fish read above, each fish with its
+// two splashes. The previous stage's fish sounds are released first.
+void createCreatures(CreatureFiles files);
 
 // The 50 ms timers; they move the creatures only while the game screen shows.
 void butterflyTimerTick();

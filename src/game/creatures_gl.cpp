@@ -62,7 +62,20 @@ void splash(CSound* sound, long volume) {
 
 }  // namespace
 
-void createCreatures(const std::string& stageId) {
+CreatureFiles readCreatureFiles(const StageSettings& stage, const std::string& stageId) {
+    CreatureFiles files;
+    for (int i = 1; i <= stage.dragonflyCount; ++i) {
+        const std::string name = dragonflyFileName(stageId, i);
+        files.dragonflies.push_back(readDragonfly(readCreatureFile(name), displayName(name)));
+    }
+    for (int i = 1; i <= stage.fishCount; ++i) {
+        const std::string name = fishFileName(stageId, i);
+        files.fish.push_back(readFish(readCreatureFile(name), displayName(name)));
+    }
+    return files;
+}
+
+void createCreatures(CreatureFiles files) {
     loadsStolen = 0;
 
     motyl_tx.butterflies.clear();
@@ -74,28 +87,20 @@ void createCreatures(const std::string& stageId) {
                 gameRandom, model.butterflyNoticeDistance, model.butterflyChaseFactor));
     }
 
-    wazka_tx.dragonflies.clear();
-    if (model.dragonflyCount > 0) {
+    wazka_tx.dragonflies = std::move(files.dragonflies);
+    if (!wazka_tx.dragonflies.empty()) {
         wazka_tx.loadTextures(medium.textureFilterMode);
         wazka_tx.loadModel();
-        for (int i = 1; i <= model.dragonflyCount; ++i) {
-            const std::string name = dragonflyFileName(stageId, i);
-            wazka_tx.dragonflies.push_back(
-                readDragonfly(readCreatureFile(name), displayName(name)));
-        }
     }
 
     releaseFishSounds();
-    rybka_tx.fish.clear();
-    if (model.fishCount > 0) {
+    rybka_tx.fish = std::move(files.fish);
+    if (!rybka_tx.fish.empty()) {
         rybka_tx.loadTextures(medium.textureFilterMode);
         rybka_tx.loadModel();
-        for (int i = 1; i <= model.fishCount; ++i) {
-            const std::string name = fishFileName(stageId, i);
-            Fish f = readFish(readCreatureFile(name), displayName(name));
+        for (Fish& f : rybka_tx.fish) {
             f.upSplash = createLevelSound("MOV\\u_bang.wav");
             f.downSplash = createLevelSound("MOV\\d_bang.wav");
-            rybka_tx.fish.push_back(f);
         }
     }
 }

@@ -30,6 +30,16 @@ std::string stageFile(int scene) {
     return bytes;
 }
 
+// The same stage with one dragonfly (line 38), whose file "STA\w0111.mtt" is not there.
+std::string withDragonfly(std::string stage) {
+    const size_t line38 = [&] {
+        size_t at = 0;
+        for (int k = 0; k < 38; ++k) at = stage.find("\r\n", at) + 2;
+        return at;
+    }();
+    return stage.replace(line38, 1, "1");
+}
+
 // One group (the hive's entrance) of one triangle, in 6-character columns.
 const std::string goodMesh = "mesh of level 01\r\n# -1.00  0.00 -1.00  1.00  1.00  1.00   1\r\n"
                              " -1.00  0.50 -1.00 -1.00  0.50  1.00  1.00  0.50 -1.00\r\n";
@@ -74,6 +84,8 @@ TEST_F(StageStart, AMissingOrDamagedStageFileGoesBackToTheMainMenuWithOneLine) {
         {"a collision mesh cut short", stageFile(15), goodMesh.substr(0, goodMesh.size() - 30),
          "oxa: " + dir + "SCE/CLP/s01.clp:3: '' is not a valid floating point value; level 01 "
          "does not start\n"},
+        {"a dragonfly file the stage names is missing", withDragonfly(stageFile(15)), goodMesh,
+         "oxa: Cannot open file STA\\w0111.mtt; level 01 does not start\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

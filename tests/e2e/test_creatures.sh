@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A stage whose dragonfly file is missing, or whose fish file is cut short, is refused with
-# one line naming the file (and the line), status 1; the stage itself plays with them.
+# A stage whose dragonfly file is missing, or whose fish file is cut short, does not start:
+# one line names the file (and the line) and the game is back at its main menu, as for a
+# damaged stage file; the stage itself plays with them.
 source "$(dirname "$0")/lib.sh"
 start_xvfb 640x480
 
@@ -17,14 +18,14 @@ copy_data
 [[ ! -s "$OUT/game.err" ]] || fail "level 5 printed: $(cat "$OUT/game.err")"
 
 rm "$DATA_DIR/STA/w0511.mtt"
-[[ $(run_level 5) -eq 1 ]] || fail "a missing dragonfly file did not end the game with status 1"
-grep -qx 'oxa: Cannot open file STA\\w0511.mtt' "$OUT/game.err" ||
+[[ $(run_level 5) -eq 0 ]] || fail "a missing dragonfly file ended the game: $(cat "$OUT/game.err")"
+grep -qx 'oxa: Cannot open file STA\\w0511.mtt; level 05 does not start' "$OUT/game.err" ||
     fail "missing dragonfly file: $(cat "$OUT/game.err")"
 
 copy_data
 head -n 4 "$OXA_DATA/STA/r0511.mtt" >"$DATA_DIR/STA/r0511.mtt"
-[[ $(run_level 5) -eq 1 ]] || fail "a short fish file did not end the game with status 1"
-grep -qx "oxa: .*/STA/r0511.mtt:5: the fish file ends after 4 lines; it needs 10" "$OUT/game.err" ||
+[[ $(run_level 5) -eq 0 ]] || fail "a short fish file ended the game: $(cat "$OUT/game.err")"
+grep -qx "oxa: .*/STA/r0511.mtt:5: the fish file ends after 4 lines; it needs 10; level 05 does not start" "$OUT/game.err" ||
     fail "short fish file: $(cat "$OUT/game.err")"
 [[ $(wc -l <"$OUT/game.err") -eq 1 ]] || fail "more than one line: $(cat "$OUT/game.err")"
 echo "PASS"

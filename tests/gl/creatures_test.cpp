@@ -176,7 +176,7 @@ TEST_F(CreaturesGl, AStageStartMakesItsButterfliesFromTheGeneratorAndReadsTheFil
     gameRandom = RandomGenerator(4242);
     RandomGenerator same(4242);
 
-    createCreatures("032");
+    createCreatures(readCreatureFiles(model, "032"));
     // Three draws a butterfly, in order; the dragonflies and fish draw nothing.
     ASSERT_EQ(glh::motyl_tx.butterflies.size(), 2u);
     for (const Butterfly& b : glh::motyl_tx.butterflies) {
@@ -195,14 +195,14 @@ TEST_F(CreaturesGl, AStageStartMakesItsButterfliesFromTheGeneratorAndReadsTheFil
 
     // The next stage has none of them: none are left over.
     model = StageSettings{};
-    createCreatures("011");
+    createCreatures(readCreatureFiles(model, "011"));
     EXPECT_TRUE(glh::motyl_tx.butterflies.empty());
     EXPECT_TRUE(glh::wazka_tx.dragonflies.empty());
     EXPECT_TRUE(glh::rybka_tx.fish.empty());
 
     // A stage naming a dragonfly file that is not there is refused.
     model.dragonflyCount = 2;
-    EXPECT_THROW(createCreatures("032"), DataError);
+    EXPECT_THROW(readCreatureFiles(model, "032"), DataError);
 
     glh::motyl_tx.freeModel();
     glh::motyl_tx.freeTextures();
