@@ -97,13 +97,17 @@ Image paintPanorama() {
 }
 
 // The bee at (x, y) in the frame, `scale` 1 at full size, flying right; her wings beat
-// slowly (`wingPhase` in turns) so nothing on the screen flickers.
+// slowly (`wingPhase` in turns) so nothing on the screen flickers. She stays inside the
+// frame: the image wraps at its edges.
 void paintBee(Image& image, float x, float y, float scale, float wingPhase) {
     if (scale <= 0.02f) return;
     float s = scale;
     float wing = 0.55f + 0.45f * std::sin(2 * pi * wingPhase);
-    image.ellipse(x - 6 * s, y - 20 * s, 15 * s, (8 + 8 * wing) * s, hex(0xeaf8ff, 0.75f), 1.5f);
-    image.ellipse(x + 6 * s, y - 22 * s, 14 * s, (8 + 8 * wing) * s, hex(0xf4fcff, 0.8f), 1.5f);
+    for (float dx : {-6.0f, 6.0f}) {
+        const float wx = x + dx * s, wy = y - (21 + dx / 6) * s, wh = (8 + 8 * wing) * s;
+        image.ellipse(wx, wy, 16 * s, wh + 1.5f * s, hex(0x6f93b3, 0.9f), 1.5f);
+        image.ellipse(wx, wy, 14 * s, wh, hex(0xf2fbff, 0.95f), 1.5f);
+    }
     image.ellipse(x - 34 * s, y + 1 * s, 6 * s, 3 * s, hex(0x3a2a12));  // the sting
     image.ellipse(x, y, 32 * s, 22 * s, hex(0x3a2a12), 1.5f);
     image.ellipse(x, y, 30 * s, 20 * s, hex(0xffd02a), 1.5f);
@@ -138,7 +142,7 @@ struct BeePlace {
 
 BeePlace beeAt(float seconds) {
     float t = easeInOut(seconds / arrival);
-    float x = -60 + (doorX - 40 + 60) * t;
+    float x = 70 + (doorX - 40 - 70) * t;
     float cruise = 250 + 28 * std::sin(2 * pi * seconds / 2.4f);
     float y = cruise + (doorY - 6 - cruise) * easeInOut((seconds - 5.5f) / (arrival - 5.5f));
     float scale = 1.0f - 0.35f * easeInOut((seconds - 5) / 3);

@@ -1,0 +1,304 @@
+#include "platform/movie.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/error.h>
+#include <libavutil/imgutils.h>
+#include <libavutil/log.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+// Beyond these a picture is not our film (and would only cost memory).
+constexpr int largestSide = 4096;
+// Packets that come out of a broken stream before it gives up: a bound on the work.
+constexpr int mostFailedPackets = 50;
+
+std::string describe(int code) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return text;
+}
+
+// The film's bytes, read by the demuxer through a memory reader of its own.
+struct MemoryReader {
+    std::string bytes;
+    size_t at = 0;
+
+    static int read(void* opaque, uint8_t* dest, int size) {
+        auto* self = static_cast<MemoryReader*>(opaque);
+        size_t left = self->bytes.size() - self->at;
+        if (left == 0) return AVERROR_EOF;
+        size_t n = std::min(left, static_cast<size_t>(size));
+        std::memcpy(dest, self->bytes.data() + self->at, n);
+        self->at += n;
+        return static_cast<int>(n);
+    }
+
+    static int64_t seek(void* opaque, int64_t offset, int whence) {
+        auto* self = static_cast<MemoryReader*>(opaque);
+        const auto size = static_cast<int64_t>(self->bytes.size());
+        if (whence == AVSEEK_SIZE) return size;
+        int64_t base = 0;
+        switch (whence & ~AVSEEK_FORCE) {
+            case SEEK_SET: base = 0; break;
+            case SEEK_CUR: base = static_cast<int64_t>(self->at); break;
+            case SEEK_END: base = size; break;
+            default: return AVERROR(EINVAL);
+        }
+        if (offset > size - base || offset < -base) return AVERROR(EINVAL);
+        self->at = static_cast<size_t>(base + offset);
+        return static_cast<int64_t>(self->at);
+    }
+};
+
+// One opened film and one of its streams with its decoder.
+class Demuxed {
+  public:
+    ~Demuxed() {
+        avcodec_free_context(&codec_);
+        if (format_) avformat_close_input(&format_);
+        if (io_) av_freep(&io_->buffer);
+        avio_context_free(&io_);
+    }
+
+    bool open(std::string bytes, AVMediaType type, std::string& error) {
+        av_log_set_level(AV_LOG_QUIET);
+        reader_.bytes = std::move(bytes);
+        constexpr int bufferSize = 32768;
+        auto* buffer = static_cast<uint8_t*>(av_malloc(bufferSize));
+        io_ = avio_alloc_context(buffer, bufferSize, 0, &reader_, MemoryReader::read, nullptr,
+                                 MemoryReader::seek);
+        if (!io_) {
+            av_free(buffer);
+            return fail(error, "out of memory");
+        }
+        format_ = avformat_alloc_context();
+        if (!format_) return fail(error, "out of memory");
+        format_->pb = io_;
+        format_->flags |= AVFMT_FLAG_CUSTOM_IO;
+        if (int code = avformat_open_input(&format_, nullptr, nullptr, nullptr); code < 0) {
+            format_ = nullptr;  // freed by the failed open
+            return fail(error, "not a film FFmpeg knows (" + describe(code) + ")");
+        }
+        if (int code = avformat_find_stream_info(format_, nullptr); code < 0)
+            return fail(error, "no streams found (" + describe(code) + ")");
+        const AVCodec* decoder = nullptr;
+        stream_ = av_find_best_stream(format_, type, -1, -1, &decoder, 0);
+        if (stream_ < 0 || !decoder)
+            return fail(error, type == AVMEDIA_TYPE_VIDEO ? "no pictures in it" : "no sound in it");
+        codec_ = avcodec_alloc_context3(decoder);
+        if (!codec_) return fail(error, "out of memory");
+        if (avcodec_parameters_to_context(codec_, format_->streams[stream_]->codecpar) < 0)
+            return fail(error, "a stream FFmpeg cannot describe");
+        codec_->thread_count = 1;
+        if (int code = avcodec_open2(codec_, decoder, nullptr); code < 0)
+            return fail(error, "its decoder does not start (" + describe(code) + ")");
+        return true;
+    }
+
+    // The next decoded frame of the stream into `frame`. False at the end (`error` empty)
+    // or where the stream breaks.
+    bool next(AVFrame* frame, std::string& error) {
+        for (;;) {
+            int code = avcodec_receive_frame(codec_, frame);
+            if (code == 0) return true;
+            if (code == AVERROR_EOF) return false;
+            if (code != AVERROR(EAGAIN)) return fail(error, "it breaks (" + describe(code) + ")");
+            if (!feedDecoder(error)) return false;
+        }
+    }
+
+    AVCodecContext* codec() const { return codec_; }
+    AVStream* stream() const { return format_->streams[stream_]; }
+
+  private:
+    // Sends the next packet of our stream, or the end of the stream after the last.
+    bool feedDecoder(std::string& error) {
+        if (drained_) return false;
+        AVPacket* packet = av_packet_alloc();
+        if (!packet) return fail(error, "out of memory");
+        for (;;) {
+            int code = av_read_frame(format_, packet);
+            if (code < 0) {
+                av_packet_free(&packet);
+                drained_ = true;
+                if (code != AVERROR_EOF) error = "it breaks (" + describe(code) + ")";
+                avcodec_send_packet(codec_, nullptr);  // what the decoder holds comes out
+                return error.empty();
+            }
+            if (packet->stream_index != stream_) {
+                av_packet_unref(packet);
+                continue;
+            }
+            code = avcodec_send_packet(codec_, packet);
+            av_packet_unref(packet);
+            if (code >= 0 || code == AVERROR(EAGAIN)) break;
+            if (++failedPackets_ > mostFailedPackets) {
+                av_packet_free(&packet);
+                return fail(error, "it breaks (" + describe(code) + ")");
+            }
+        }
+        av_packet_free(&packet);
+        return true;
+    }
+
+    static bool fail(std::string& error, std::string why) {
+        error = std::move(why);
+        return false;
+    }
+
+    MemoryReader reader_;
+    AVIOContext* io_ = nullptr;
+    AVFormatContext* format_ = nullptr;
+    AVCodecContext* codec_ = nullptr;
+    int stream_ = -1;
+    bool drained_ = false;
+    int failedPackets_ = 0;
+};
+
+struct FrameHolder {
+    AVFrame* frame = av_frame_alloc();
+    ~FrameHolder() { av_frame_free(&frame); }
+    FrameHolder() = default;
+    FrameHolder(const FrameHolder&) = delete;
+    FrameHolder& operator=(const FrameHolder&) = delete;
+};
+
+}  // namespace
+
+struct MovieDecoder::State {
+    Demuxed film;
+    FrameHolder decoded;
+    SwsContext* scaler = nullptr;
+    double timeBase = 0;
+    double frameLength = 0.04;
+    int64_t firstPts = AV_NOPTS_VALUE;
+    double lastSeconds = -1;
+
+    ~State() { sws_freeContext(scaler); }
+};
+
+MovieDecoder::MovieDecoder() = default;
+MovieDecoder::~MovieDecoder() = default;
+
+bool MovieDecoder::open(std::string bytes, std::string& error) {
+    state_ = std::make_unique<State>();
+    if (!state_->film.open(std::move(bytes), AVMEDIA_TYPE_VIDEO, error)) {
+        state_.reset();
+        return false;
+    }
+    AVStream* stream = state_->film.stream();
+    state_->timeBase = av_q2d(stream->time_base);
+    AVRational rate = stream->avg_frame_rate.num ? stream->avg_frame_rate : stream->r_frame_rate;
+    if (rate.num > 0 && rate.den > 0 && av_q2d(rate) >= 1 && av_q2d(rate) <= 120)
+        state_->frameLength = 1 / av_q2d(rate);
+    return true;
+}
+
+bool MovieDecoder::nextFrame(MovieFrame& frame, std::string& error) {
+    error.clear();
+    if (!state_) return false;
+    State& s = *state_;
+    AVFrame* decoded = s.decoded.frame;
+    if (!s.film.next(decoded, error)) {
+        state_.reset();
+        return false;
+    }
+    const int w = decoded->width, h = decoded->height;
+    if (w <= 0 || h <= 0 || w > largestSide || h > largestSide) {
+        error = "a picture of " + std::to_string(w) + " x " + std::to_string(h) + " pixels";
+        state_.reset();
+        return false;
+    }
+    s.scaler = sws_getCachedContext(s.scaler, w, h, static_cast<AVPixelFormat>(decoded->format),
+                                    w, h, AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr,
+                                    nullptr);
+    if (!s.scaler) {
+        error = "pictures of a kind that cannot be shown";
+        state_.reset();
+        return false;
+    }
+    frame.width = w;
+    frame.height = h;
+    frame.rgb.resize(static_cast<size_t>(w) * static_cast<size_t>(h) * 3);
+    uint8_t* planes[4] = {frame.rgb.data(), nullptr, nullptr, nullptr};
+    int strides[4] = {w * 3, 0, 0, 0};
+    sws_scale(s.scaler, decoded->data, decoded->linesize, 0, h, planes, strides);
+
+    // Times from the film's own clock (its first picture at 0); where a picture has none,
+    // or goes back in time, it follows the one before.
+    double seconds = s.lastSeconds < 0 ? 0 : s.lastSeconds + s.frameLength;
+    const int64_t pts = decoded->best_effort_timestamp;
+    if (pts != AV_NOPTS_VALUE) {
+        if (s.firstPts == AV_NOPTS_VALUE) s.firstPts = pts;
+        double fromPts = static_cast<double>(pts - s.firstPts) * s.timeBase;
+        if (fromPts > s.lastSeconds && fromPts < s.lastSeconds + 10) seconds = fromPts;
+    }
+    frame.seconds = seconds;
+    frame.duration = s.frameLength;
+    s.lastSeconds = seconds;
+    av_frame_unref(decoded);
+    return true;
+}
+
+MovieSound decodeMovieSound(const std::string& bytes) {
+    MovieSound sound;
+    Demuxed film;
+    std::string error;
+    if (!film.open(bytes, AVMEDIA_TYPE_AUDIO, error)) return sound;
+    AVCodecContext* codec = film.codec();
+    const int rate = codec->sample_rate;
+    const int channels = std::clamp(codec->ch_layout.nb_channels, 1, 2);
+    if (rate < 8000 || rate > 192000 || codec->ch_layout.nb_channels <= 0) return sound;
+
+    AVChannelLayout outLayout;
+    av_channel_layout_default(&outLayout, channels);
+    SwrContext* resampler = nullptr;
+    if (swr_alloc_set_opts2(&resampler, &outLayout, AV_SAMPLE_FMT_S16, rate, &codec->ch_layout,
+                            codec->sample_fmt, rate, 0, nullptr) < 0 ||
+        swr_init(resampler) < 0) {
+        swr_free(&resampler);
+        return sound;
+    }
+    // A bound on the sound kept: ten minutes is more than any start-up film.
+    const size_t mostSamples = static_cast<size_t>(rate) * static_cast<size_t>(channels) * 600;
+    FrameHolder decoded;
+    std::vector<int16_t> chunk;
+    while (film.next(decoded.frame, error) && sound.samples.size() < mostSamples) {
+        AVFrame* f = decoded.frame;
+        if (f->sample_rate != rate || f->ch_layout.nb_channels != codec->ch_layout.nb_channels) {
+            av_frame_unref(f);
+            break;  // the sound changes its shape: what came before is the film's sound
+        }
+        const int room = swr_get_out_samples(resampler, f->nb_samples);
+        if (room <= 0) {
+            av_frame_unref(f);
+            break;
+        }
+        chunk.resize(static_cast<size_t>(room) * static_cast<size_t>(channels));
+        auto* out = reinterpret_cast<uint8_t*>(chunk.data());
+        const int made = swr_convert(resampler, &out, room,
+                                     const_cast<const uint8_t**>(f->extended_data), f->nb_samples);
+        av_frame_unref(f);
+        if (made < 0) break;
+        sound.samples.insert(sound.samples.end(), chunk.begin(),
+                             chunk.begin() + static_cast<ptrdiff_t>(made) * channels);
+    }
+    swr_free(&resampler);
+    if (!sound.samples.empty()) {
+        sound.rate = rate;
+        sound.channels = channels;
+    }
+    return sound;
+}
+
+}  // namespace platform
