@@ -126,7 +126,7 @@ void awaitButtonRelease() {
 }
 
 void skip(const IntroSettings& settings, const std::string& why) {
-    std::fprintf(stderr, "oxa: %s: the start-up film cannot be played (%s); skipped\n",
+    std::fprintf(stderr, "oxa: %s: cannot play the start-up film: %s; skipped\n",
                  displayName(settings.file).c_str(), why.c_str());
 }
 
