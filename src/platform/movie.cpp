@@ -255,32 +255,42 @@ MovieSound decodeMovieSound(const std::string& bytes) {
     Demuxed film;
     std::string error;
     if (!film.open(bytes, AVMEDIA_TYPE_AUDIO, error)) return sound;
-    AVCodecContext* codec = film.codec();
-    const int rate = codec->sample_rate;
-    const int channels = std::clamp(codec->ch_layout.nb_channels, 1, 2);
-    if (rate < 8000 || rate > 192000 || codec->ch_layout.nb_channels <= 0) return sound;
 
-    AVChannelLayout outLayout;
-    av_channel_layout_default(&outLayout, channels);
+    // The resampler takes the shape of the first decoded sound, not the one the file
+    // announces (a damaged file may announce another); a sound that changes its shape on
+    // the way ends where it changes.
     SwrContext* resampler = nullptr;
-    if (swr_alloc_set_opts2(&resampler, &outLayout, AV_SAMPLE_FMT_S16, rate, &codec->ch_layout,
-                            codec->sample_fmt, rate, 0, nullptr) < 0 ||
-        swr_init(resampler) < 0) {
-        swr_free(&resampler);
-        return sound;
-    }
-    // A bound on the sound kept: ten minutes is more than any start-up film.
-    const size_t mostSamples = static_cast<size_t>(rate) * static_cast<size_t>(channels) * 600;
+    AVChannelLayout layout{};
+    int format = AV_SAMPLE_FMT_NONE, rate = 0, channels = 0;
     FrameHolder decoded;
     std::vector<int16_t> chunk;
-    while (film.next(decoded.frame, error) && sound.samples.size() < mostSamples) {
+    while (film.next(decoded.frame, error)) {
         AVFrame* f = decoded.frame;
-        if (f->sample_rate != rate || f->ch_layout.nb_channels != codec->ch_layout.nb_channels) {
+        const bool sameShape = resampler && f->format == format && f->sample_rate == rate &&
+                               av_channel_layout_compare(&f->ch_layout, &layout) == 0;
+        if (!resampler) {
+            rate = f->sample_rate;
+            format = f->format;
+            channels = std::clamp(f->ch_layout.nb_channels, 1, 2);
+            AVChannelLayout outLayout;
+            av_channel_layout_default(&outLayout, channels);
+            if (rate < 8000 || rate > 192000 || f->ch_layout.nb_channels <= 0 ||
+                av_channel_layout_copy(&layout, &f->ch_layout) < 0 ||
+                swr_alloc_set_opts2(&resampler, &outLayout, AV_SAMPLE_FMT_S16, rate, &layout,
+                                    static_cast<AVSampleFormat>(format), rate, 0, nullptr) < 0 ||
+                swr_init(resampler) < 0) {
+                av_frame_unref(f);
+                break;
+            }
+        } else if (!sameShape) {
             av_frame_unref(f);
-            break;  // the sound changes its shape: what came before is the film's sound
+            break;
         }
+        // A bound on the sound kept: ten minutes is more than any start-up film.
+        const size_t mostSamples = static_cast<size_t>(rate) * static_cast<size_t>(channels) * 600;
         const int room = swr_get_out_samples(resampler, f->nb_samples);
-        if (room <= 0) {
+        if (f->nb_samples <= 0 || !f->extended_data || room <= 0 ||
+            sound.samples.size() > mostSamples) {
             av_frame_unref(f);
             break;
         }
@@ -294,6 +304,7 @@ MovieSound decodeMovieSound(const std::string& bytes) {
                              chunk.begin() + static_cast<ptrdiff_t>(made) * channels);
     }
     swr_free(&resampler);
+    av_channel_layout_uninit(&layout);
     if (!sound.samples.empty()) {
         sound.rate = rate;
         sound.channels = channels;
