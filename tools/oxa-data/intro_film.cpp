@@ -30,6 +30,7 @@ constexpr float panEnd = 7.0f;            // seconds: the camera rests at the hi
 constexpr float arrival = 8.2f;           // the bee reaches the hive's door
 constexpr float titleStart = 7.2f;        // the name fades in over titleFade seconds
 constexpr float titleFade = 1.2f;
+constexpr int titleBox[4] = {150, 20, 490, 190};  // x0, y0, x1, y1 around the name
 constexpr float hiveX = 1110, hiveY = 300;
 constexpr float doorX = hiveX - 2, doorY = hiveY + 58;
 
@@ -155,7 +156,7 @@ Image paintTitle(const Image& background) {
     Image titled = background;
     const char32_t letters[] = {U'O', U'X', U'A'};
     for (int i = 0; i < 3; ++i) {
-        float x0 = 170 + static_cast<float>(i) * 105;
+        float x0 = 170 + static_cast<float>(i) * 105;  // inside titleBox
         paintGlyph(titled, renderGlyph(letters[i], 110), x0, 40, x0 + 90, 170, hex(0xfff27a),
                    hex(0xff9d1f), hex(0x6b3a12), 6);
     }
@@ -197,17 +198,19 @@ void toYuv(const Image& image, AVFrame& frame) {
     check(av_frame_make_writable(&frame), "no frame");
     auto byte = [](float v) { return static_cast<uint8_t>(std::clamp(v + 0.5f, 0.0f, 255.0f)); };
     for (int y = 0; y < height; ++y) {
+        const Colour* row = &image.at(0, y);
+        uint8_t* luma = frame.data[0] + y * frame.linesize[0];
         for (int x = 0; x < width; ++x) {
-            const Colour& c = image.at(x, y);
-            frame.data[0][y * frame.linesize[0] + x] =
-                byte(16 + 65.481f * c.r + 128.553f * c.g + 24.966f * c.b);
+            const Colour& c = row[x];
+            luma[x] = byte(16 + 65.481f * c.r + 128.553f * c.g + 24.966f * c.b);
         }
     }
     for (int y = 0; y < height / 2; ++y) {
+        const Colour* rows[2] = {&image.at(0, 2 * y), &image.at(0, 2 * y + 1)};
         for (int x = 0; x < width / 2; ++x) {
             Colour sum{};
             for (int k = 0; k < 4; ++k) {
-                const Colour& c = image.at(2 * x + k % 2, 2 * y + k / 2);
+                const Colour& c = rows[k / 2][2 * x + k % 2];
                 sum.r += c.r / 4, sum.g += c.g / 4, sum.b += c.b / 4;
             }
             frame.data[1][y * frame.linesize[1] + x] =
@@ -346,12 +349,11 @@ std::string encodeIntroFilm() {
         const float seconds = static_cast<float>(n) / framesPerSecond;
         const int pan = static_cast<int>(panAt(seconds));
         const float title = clamp01((seconds - titleStart) / titleFade);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                Colour c = panorama.at(x + pan, y);
-                if (title > 0) c = mix(restingView.at(x, y), titledView.at(x, y), title);
-                frame.at(x, y) = c;
-            }
+        for (int y = 0; y < height; ++y) std::copy_n(&panorama.at(pan, y), width, &frame.at(0, y));
+        if (title > 0) {
+            for (int y = titleBox[1]; y < titleBox[3]; ++y)
+                for (int x = titleBox[0]; x < titleBox[2]; ++x)
+                    frame.at(x, y) = mix(restingView.at(x, y), titledView.at(x, y), title);
         }
         const BeePlace bee = beeAt(seconds);
         paintBee(frame, bee.x - static_cast<float>(pan), bee.y, bee.scale, seconds * 2.5f);
