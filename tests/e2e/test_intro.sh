@@ -19,10 +19,18 @@ menu_within() {
     return 1
 }
 
+# stop_game: ends the game, and waits for its display watchdog to end too, so that the
+# next start finds the display at rest.
 stop_game() {
+    local watchdog i
+    watchdog=$(ps -o pid= --ppid "$GAME_PID" | tr -d ' ' || true)
     kill -TERM "$GAME_PID" 2>/dev/null || true
     wait "$GAME_PID" 2>/dev/null || true
     GAME_PID=""
+    for i in $(seq 1 50); do
+        [[ -z "$watchdog" ]] || ! kill -0 $watchdog 2>/dev/null && break
+        sleep 0.1
+    done
 }
 
 # ended_by key|click: the film plays for two seconds, then a key or a click ends it.
@@ -90,7 +98,8 @@ for damage in missing text; do
     start_game --sound-log "$OUT/sound.log"
     wait_window >/dev/null
     menu_within 3 || fail "no main menu after a $damage film"
-    [[ $(wc -l <"$OUT/game.err") -eq 1 ]] && grep -q "oxa.mpg: cannot play the start-up film: " "$OUT/game.err" ||
+    [[ $(grep -c "start-up film" "$OUT/game.err") -eq 1 ]] &&
+        grep -q "oxa.mpg: cannot play the start-up film: " "$OUT/game.err" ||
         fail "a $damage film should give one line: $(cat "$OUT/game.err")"
     cat "$OUT/game.err"
     stop_game
