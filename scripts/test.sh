@@ -50,7 +50,7 @@ step "release build" cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Releas
 
 # 2. Sanitizers on the unit and GL tests.
 step "asan build" cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOXA_SANITIZE=ON -DOXA_WERROR=ON &&
-    step "asan compile" cmake --build build/asan -j "$jobs" --target oxa_unit_tests oxa_core_tests oxa_gl_tests oxa oxa_data &&
+    step "asan compile" cmake --build build/asan -j "$jobs" --target oxa_unit_tests oxa_core_tests oxa_gl_tests oxa oxa_data intro_film_tests &&
     {
         (cd build/asan && export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 &&
             ctest --output-on-failure -j "$jobs" -L 'unit|gl' &&

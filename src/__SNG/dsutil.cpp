@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 
 #include "__SNG/sound_rules.h"
@@ -314,4 +315,53 @@ HRESULT CSoundManager::Create(CSound** sound, const char* fileName, uint32_t, Gu
     }
     *sound = new CSound(std::move(playback), data, size, std::move(wave));
     return S_OK;
+}
+
+// ---- CStreamedSound
+
+HRESULT CStreamedSound::Play(const int16_t* samples, size_t count, uint32_t channels,
+                             uint32_t rate) {
+    Stop();
+    if (channels < 1 || channels > 2 || rate == 0 || count == 0 ||
+        count > static_cast<size_t>(INT32_MAX) / sizeof(int16_t))
+        return DXTRACE_ERR("CreateSoundBuffer", DSERR_BADFORMAT);
+    {
+        QuietStderr quiet;
+        device_ = alcOpenDevice(nullptr);
+    }
+    if (!device_) return DXTRACE_ERR("DirectSoundCreate8", DSERR_NODRIVER);
+    context_ = alcCreateContext(device(device_), nullptr);
+    if (!context_ || !alcMakeContextCurrent(context(context_))) {
+        Stop();
+        return DXTRACE_ERR("SetCooperativeLevel", E_FAIL);
+    }
+    alGetError();
+    alGenBuffers(1, &data_);
+    alBufferData(data_, channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16, samples,
+                 static_cast<ALsizei>(count * sizeof(int16_t)), static_cast<ALsizei>(rate));
+    alGenSources(1, &source_);
+    alSourcei(source_, AL_SOURCE_RELATIVE, AL_TRUE);
+    alSourcei(source_, AL_BUFFER, static_cast<ALint>(data_));
+    alSourcePlay(source_);
+    if (HRESULT hr = alResult(); FAILED(hr)) {
+        Stop();
+        return DXTRACE_ERR("Play", hr);
+    }
+    return S_OK;
+}
+
+void CStreamedSound::Stop() {
+    if (!device_) return;
+    if (context_) {
+        if (source_) {
+            alSourceStop(source_);
+            alDeleteSources(1, &source_);
+        }
+        if (data_) alDeleteBuffers(1, &data_);
+        alcMakeContextCurrent(nullptr);
+        alcDestroyContext(context(context_));
+    }
+    alcCloseDevice(device(device_));
+    device_ = context_ = nullptr;
+    source_ = data_ = 0;
 }

@@ -10,6 +10,8 @@
 // OpenAL keeps its buffers for as long as the program runs: a buffer is never lost to
 // another program, so restoring one has nothing to do.
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -134,4 +136,26 @@ class CSoundManager {
 
     void* device_ = nullptr;   // ALCdevice
     void* context_ = nullptr;  // ALCcontext
+};
+
+// A sound the game makes as it goes, played once from start to end: the start-up film's
+// track. It opens the default device for itself and closes it when stopped or destroyed,
+// for the film plays before the game's own sounds are loaded.
+class CStreamedSound {
+  public:
+    CStreamedSound() = default;
+    ~CStreamedSound() { Stop(); }
+    CStreamedSound(const CStreamedSound&) = delete;
+    CStreamedSound& operator=(const CStreamedSound&) = delete;
+
+    // Starts `count` interleaved 16-bit samples of `channels` (1 or 2) at `rate` playing.
+    // DSERR_NODRIVER when there is no device, DSERR_BADFORMAT for a shape OpenAL refuses.
+    HRESULT Play(const int16_t* samples, size_t count, uint32_t channels, uint32_t rate);
+    // Stops at once and lets the device go.
+    void Stop();
+
+  private:
+    void* device_ = nullptr;   // ALCdevice
+    void* context_ = nullptr;  // ALCcontext
+    unsigned source_ = 0, data_ = 0;
 };

@@ -28,6 +28,7 @@ const char* const usageText =
     "  --bench-frames N     frames of play --bench measures (default 1000)\n"
     "  --window-size WxH    a window of that size (implies --windowed)\n"
     "  --nosound            play without sound (the sound files are still checked)\n"
+    "  --no-intro           start without the start-up film\n"
     "  --sound-log FILE     write a line to FILE for every sound started or stopped:\n"
     "                       milliseconds since the sound device opened, what, the file\n"
     "  --view-scene NN      show garden scene NN with a camera orbiting the hive\n"
@@ -147,6 +148,8 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
             options.benchFrames = static_cast<int>(number);
         } else if (arg == "--nosound") {
             options.noSound = true;
+        } else if (arg == "--no-intro") {
+            options.noIntro = true;
         } else if (arg == "--sound-log") {
             auto file = value("a file name");
             if (!file) return OptionsResult::Error;
@@ -203,6 +206,12 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
         return OptionsResult::Error;
     }
     return OptionsResult::Run;
+}
+
+bool introWanted(const Options& options) {
+    return !options.noIntro && !options.level && !options.autopilot && !options.bench &&
+           options.replay.empty() && options.record.empty() && options.viewScene < 0 &&
+           (options.screenshot.empty() || options.frames > 0);
 }
 
 std::vector<std::string> defaultDataDirs(const std::string& executablePath) {

@@ -27,6 +27,7 @@ struct Options {
     int windowHeight = 0;
     bool noSound = false;    // --nosound: play without sound
     std::string soundLog;    // --sound-log FILE: one line per sound started or stopped
+    bool noIntro = false;    // --no-intro: no start-up film
 };
 
 enum class OptionsResult { Run, Help, Version, Error };
@@ -36,6 +37,10 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
                            std::string& error);
 
 extern const char* const usageText;
+
+// Whether the start-up film plays: only on a normal start, which a screenshot with a frame
+// number keeps (it shows the film's picture of that number).
+bool introWanted(const Options& options);
 
 // The data trees to try when --data is not given, in order.
 std::vector<std::string> defaultDataDirs(const std::string& executablePath);

@@ -21,7 +21,9 @@
 #include "game/stage_settings.h"
 #include "menus/menus.h"
 #include "platform/input.h"
+#include "platform/movie_player.h"
 #include "platform/scheduler.h"
+#include "platform/screenshot.h"
 #include "platform/window.h"
 
 namespace {
@@ -41,6 +43,25 @@ void startLevelDirectly(const Options& options) {
     noteLevelStartCall();
     startLevel(twoDigitLevelId(options.level));
     opera.total = 0;
+}
+
+// The start-up film. A screenshot with a frame number on a normal start is a picture of it.
+void playStartupFilm(const Options& options) {
+    platform::IntroSettings intro;
+    intro.sound = !options.noSound;
+    intro.fullScreen = !options.windowed;
+    if (!options.screenshot.empty()) {
+        intro.captureFrame = options.frames;
+        intro.capture = [path = options.screenshot] {
+            std::string error;
+            if (platform::writeScreenshotOfWindow(path, error)) quitGame(0);
+            std::fprintf(stderr, "oxa: cannot write the screenshot: %s\n", error.c_str());
+            quitGame(1);
+        };
+    }
+    glutCloseFunc(windowClosed);
+    platform::playIntro(intro);
+    glutDisplayFunc(display);
 }
 
 void registerGameCallbacks() {
@@ -94,7 +115,7 @@ void runGame(const Options& requested, int argc, char** argv) {
         ekran.height = options.windowHeight;
     }
     medium.window = platform::windowId();
-    // The start-up movie plays here.
+    if (introWanted(options)) playStartupFilm(options);
     ekran.takeScreen();
     DisplayRecord::switchMode(ekran);
     ekran.queryMode();

@@ -84,9 +84,13 @@ CONF
     fail "no free display number"
 }
 
-# start_game ARGS...: the game in the background; sets GAME_PID.
+# start_game ARGS...: the game in the background; sets GAME_PID. It starts without the
+# start-up film unless WITH_INTRO=1.
 start_game() {
-    "$OXA_BIN" --data "${DATA_DIR:-$OXA_DATA}" "$@" >"$OUT/game.out" 2>"$OUT/game.err" &
+    local intro=(--no-intro)
+    [[ "${WITH_INTRO:-0}" == 1 ]] && intro=()
+    "$OXA_BIN" --data "${DATA_DIR:-$OXA_DATA}" "${intro[@]}" "$@" >"$OUT/game.out" \
+        2>"$OUT/game.err" &
     GAME_PID=$!
 }
 

@@ -4,17 +4,20 @@
 // Debug options: --png-textures DIR saves every texture as PNG; --preview DIR renders a
 // few views of every garden scene; --preview-collectibles DIR draws the flowers, icons
 // and the panel; --preview-creatures DIR the butterflies, dragonflies, fish and splashes;
-// --sounds DIR writes only the sound effects and the music.
+// --sounds DIR writes only the sound effects and the music; --film FILE only the start-up
+// film.
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "collectibles.h"
 #include "collectibles_preview.h"
 #include "creature_models.h"
 #include "data_tree.h"
+#include "intro_film.h"
 #include "menu_art.h"
 #include "music.h"
 #include "panel_art.h"
@@ -27,7 +30,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The gardens, then the levels' data derived from them, the menus, the sounds and the music.
+// The gardens, then the levels' data derived from them, the menus, the sounds, the music
+// and the start-up film.
 DataFiles buildEverything() {
     DataFiles files = buildDataTree();
     addStageData(files);
@@ -37,6 +41,7 @@ DataFiles buildEverything() {
     addMenus(files);
     addSoundEffects(files);
     addMusic(files);
+    addIntroFilm(files);
     return files;
 }
 
@@ -47,7 +52,8 @@ int usage() {
                  "       oxa-data --preview DIR [SCENE]\n"
                  "       oxa-data --preview-collectibles DIR\n"
                  "       oxa-data --preview-creatures DIR\n"
-                 "       oxa-data --sounds DIR\n");
+                 "       oxa-data --sounds DIR\n"
+                 "       oxa-data --film FILE\n");
     return 2;
 }
 
@@ -92,6 +98,12 @@ int main(int argc, char** argv) {
             addSoundEffects(files);
             addMusic(files);
             writeDataTree(files, argv[2]);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--film") {
+            DataFiles files;
+            addIntroFilm(files);
+            std::ofstream(argv[2], std::ios::binary) << files["MOV\\oxa.mpg"];
             return 0;
         }
         if (argc == 3 && std::string(argv[1]) == "--preview-creatures") {
