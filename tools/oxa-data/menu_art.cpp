@@ -325,6 +325,3 @@ Box atlasBox(const AtlasButton& face, int side) {
     return pixelsOf(face, side);
 }
 
-void paintButtonFace(Image& image, Box box, const std::string& word, bool lit) {
-    paintFace(image, box, word, lit ? litButton : plainButton);
-}

@@ -46,12 +46,11 @@ Image pointerPicture();
 
 // Shared with the other screens' art: a full-screen picture's list, a blended list of one
 // face, a face's texture rectangle from its pixel box (y down) on an atlas of `side`
-// texels and back, and a face in the main menu's plain or lit look.
+// texels and back.
 LayoutElement fullScreenLayout();
 LayoutElement blendedFace(const AtlasButton& face);
 AtlasButton atlasFace(MenuRect rect, Box box, int side);
 Box atlasBox(const AtlasButton& face, int side);
-void paintButtonFace(Image& image, Box box, const std::string& word, bool lit);
 
 // Adds every menu file. The main menu's background shows a garden, so the gardens must be
 // in `files` already.

@@ -70,24 +70,24 @@ void paintSettingsFaces(Image& atlas, bool lit) {
                 throw std::logic_error("the settings faces overlap the main menu's on the atlas");
         }
     }
+    // Plain: white with dark blue words, so that under the yellow tint the plate turns
+    // bright yellow and the words stay dark. Lit: the main menu's orange.
+    const Colour edgeColour = lit ? hex(0xffffff) : hex(0x5c6bc0);
+    const Colour top = lit ? hex(0xffca28) : hex(0xffffff);
+    const Colour bottom = lit ? hex(0xf57c00) : hex(0xe8e8e8);
+    const TextStyle words = lit ? TextStyle{hex(0xffffff), hex(0xfff9c4), ink, 3.5f}
+                                : TextStyle{hex(0x283593), hex(0x1a237e), hex(0xffffff), 0};
     const auto faces = settingsFaceAtlas();
     for (size_t k = 0; k < faces.size(); ++k) {
-        const Box box = atlasBox(faces[k], side);
-        if (lit) {
-            paintButtonFace(atlas, box, texts.items.at(k), true);
-            continue;
-        }
-        // White with dark blue words: multiplied by the yellow tint the plate turns bright
-        // yellow and the words stay dark.
-        const Box face = box.grown(-2);
-        const float radius = face.h() * 0.38f;
+        const Box face = atlasBox(faces[k], side).grown(-2);
+        // The small square faces are rounded less, so that they stay buttons, not coins.
+        const float radius = std::min(face.h() * 0.38f, face.w() * 0.2f);
         const float edge = std::max(3.0f, face.h() * 0.07f);
-        plate(atlas, face, radius, edge, hex(0x5c6bc0), hex(0xffffff), hex(0xe8e8e8));
+        plate(atlas, face, radius, edge, edgeColour, top, bottom);
         const float margin = std::min(radius * 0.6f, face.w() * 0.12f);
         const TextMask word =
             setTextToFit(texts.items.at(k), face.h() * 0.48f, face.w() - 2 * (margin + edge));
-        paintTextCentred(atlas, word, face.cx(), face.cy() + face.h() * 0.02f,
-                         {hex(0x283593), hex(0x1a237e), hex(0xffffff), 0});
+        paintTextCentred(atlas, word, face.cx(), face.cy() + face.h() * 0.02f, words);
     }
 }
 
