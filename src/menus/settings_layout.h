@@ -30,11 +30,11 @@ inline constexpr int backgroundList = 0, firstItemList = 1, listCount = 13;
 // Exclusive bounds. The 640 x 480 and 800 x 600 rectangles overlap between x 43.78 and
 // 43.88: the first item tested wins there.
 inline constexpr std::array<MenuRect, itemCount> items{{
-    {27.32f, 43.88f, 36.82f, 40.9f},  // 640 x 480
-    {43.78f, 59.75f, 36.82f, 40.9f},  // 800 x 600
-    {60.32f, 78.28f, 36.82f, 40.8f},  // 1024 x 768
+    {27.32f, 43.88f, 36.82f, 40.9f},   // 640 x 480
+    {43.78f, 59.75f, 36.82f, 40.9f},   // 800 x 600
+    {60.32f, 78.28f, 36.82f, 40.8f},   // 1024 x 768
     {34.32f, 49.75f, 30.82f, 34.99f},  // 16-bit colour
-    {54.32f, 69.85f, 30.82f, 34.8f},  // 32-bit colour
+    {54.32f, 69.85f, 30.82f, 34.8f},   // 32-bit colour
     {37.37f, 46.99f, 25.25f, 29.38f},  // filter mode 0
     {48.1f, 52.7f, 25.33f, 29.29f},    // filter mode 2
     {53.71f, 58.34f, 25.32f, 29.31f},  // filter mode 1

@@ -30,8 +30,8 @@ constexpr float yellow[3] = {1, 1, 0};
 
 }  // namespace
 
-const SettingsScreen::Actions SettingsScreen::gameActions = {switchToWantedMode, readBackMode,
-                                                             reloadAllTextures, setPolygonSmoothing};
+const SettingsScreen::Actions SettingsScreen::gameActions = {
+    switchToWantedMode, readBackMode, reloadAllTextures, setPolygonSmoothing};
 
 SettingsScreen menu_ust;
 

@@ -22,7 +22,9 @@ std::string calls;
 int displayWidth = 0, displayHeight = 0, displayBits = 32;
 
 const glh::SettingsScreen::Actions recorded = {
-    [] { calls += "switch " + std::to_string(ekran.width) + "x" + std::to_string(ekran.height) + " "; },
+    [] {
+        calls += "switch " + std::to_string(ekran.width) + "x" + std::to_string(ekran.height) + " ";
+    },
     [] {
         calls += "read ";
         ekran.width = displayWidth;
@@ -69,7 +71,9 @@ class SettingsScreen : public testing::Test {
         gameMouse(0, 0, 0, 0);
         gameMouse(0, 1, 0, 0);
     }
-    static bool yellow(int item) { return settingsMenu::shownYellow(item, glh::SettingsScreen::current()); }
+    static bool yellow(int item) {
+        return settingsMenu::shownYellow(item, glh::SettingsScreen::current());
+    }
 };
 
 TEST_F(SettingsScreen, AResolutionSwitchesThenReadsBackSoTheMarkFollowsTheRealMode) {

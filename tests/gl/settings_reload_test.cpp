@@ -43,10 +43,10 @@ TEST(SettingsReload, AFilterModeReachesEveryLoadedTextureAndLaterOnes) {
     bytes[0] = 'b';  // RGB
     bytes[1] = 0;
     bytes[2] = '1';  // 32 x 32
-    for (const char* name : {"MEN/BMP_0/menuonez.srm", "MEN/BMP_0/menuonex.srm",
-                             "MEN/BMP_0/menuoney.srm", "MEN/BMP_0/menuustz.srm",
-                             "MEN/BMP_0/autorzy.srm", "MOD/BMP_0/u1.srm", "MOD/BMP_0/g1.srm",
-                             "MOD/BMP_0/wiadro.srm"}) {
+    for (const char* name :
+         {"MEN/BMP_0/menuonez.srm", "MEN/BMP_0/menuonex.srm", "MEN/BMP_0/menuoney.srm",
+          "MEN/BMP_0/menuustz.srm", "MEN/BMP_0/autorzy.srm", "MOD/BMP_0/u1.srm", "MOD/BMP_0/g1.srm",
+          "MOD/BMP_0/wiadro.srm"}) {
         fs::create_directories((root / name).parent_path());
         std::ofstream(root / name, std::ios::binary) << bytes;
     }

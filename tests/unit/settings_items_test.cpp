@@ -19,20 +19,41 @@ TEST(SettingsItems, PointsPickTheFirstItemWhoseBoundsHoldThemStrictly) {
         int item;  // -1: none
     };
     const Case cases[] = {
-        {35, 38.8f, res640},        {51, 38.8f, res800},         {70, 38.8f, res1024},
-        {42, 32.9f, depth16},       {62, 32.9f, depth32},        {42, 27.3f, filter0},
-        {50.4f, 27.3f, filter2},    {56, 27.3f, filter1},        {62, 27.3f, filter3},
-        {43, 22.1f, smoothingOn},   {60, 22.1f, smoothingOff},   {60, 4, back},
+        {35, 38.8f, res640},
+        {51, 38.8f, res800},
+        {70, 38.8f, res1024},
+        {42, 32.9f, depth16},
+        {62, 32.9f, depth32},
+        {42, 27.3f, filter0},
+        {50.4f, 27.3f, filter2},
+        {56, 27.3f, filter1},
+        {62, 27.3f, filter3},
+        {43, 22.1f, smoothingOn},
+        {60, 22.1f, smoothingOff},
+        {60, 4, back},
         // On the overlap of 640 x 480 and 800 x 600: the first in the table.
-        {43.8f, 38, res640},        {43.85f, 40.89f, res640},
+        {43.8f, 38, res640},
+        {43.85f, 40.89f, res640},
         // Edges are outside.
-        {27.32f, 38.8f, -1},        {60, 36.82f, -1},            {70, 40.8f, -1},
-        {43.88f, 38, res800},       {43.78f, 38, res640},        {59.75f, 38, -1},
-        {50.55f, 4, -1},            {68.99f, 4, -1},             {60, 1.67f, -1},
-        {60, 6.18f, -1},            {52.7f, 27.3f, -1},          {53.71f, 27.3f, -1},
-        {70, 40.85f, -1},           {40, 34.9f, depth16},        {60, 34.9f, -1},
+        {27.32f, 38.8f, -1},
+        {60, 36.82f, -1},
+        {70, 40.8f, -1},
+        {43.88f, 38, res800},
+        {43.78f, 38, res640},
+        {59.75f, 38, -1},
+        {50.55f, 4, -1},
+        {68.99f, 4, -1},
+        {60, 1.67f, -1},
+        {60, 6.18f, -1},
+        {52.7f, 27.3f, -1},
+        {53.71f, 27.3f, -1},
+        {70, 40.85f, -1},
+        {40, 34.9f, depth16},
+        {60, 34.9f, -1},
         // Between the rows and the items: nothing.
-        {30, 32.9f, -1},            {20, 38.8f, -1},             {40, 10, -1},
+        {30, 32.9f, -1},
+        {20, 38.8f, -1},
+        {40, 10, -1},
     };
     for (const Case& c : cases) {
         ButtonRow row{items, hoverOutside};
@@ -61,8 +82,8 @@ TEST(SettingsItems, YellowShowsWhatIsInEffectAndNeverTheBackItem) {
                 std::find(c.yellow.begin(), c.yellow.end(), item) != c.yellow.end();
             EXPECT_EQ(shownYellow(item, c.now), expected)
                 << "item " << item << " at " << c.now.width << "x" << c.now.height << ", "
-                << c.now.bitsPerPixel << " bits, mode " << c.now.textureFilterMode
-                << ", smoothing " << c.now.smoothing;
+                << c.now.bitsPerPixel << " bits, mode " << c.now.textureFilterMode << ", smoothing "
+                << c.now.smoothing;
         }
     }
 }

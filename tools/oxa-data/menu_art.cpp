@@ -8,8 +8,8 @@
 #include "font_texture.h"
 #include "menu_pages.h"
 #include "menu_pictures.h"
-#include "settings_art.h"
 #include "preview.h"
+#include "settings_art.h"
 #include "srm_writer.h"
 #include "text_art.h"
 #include "text_table.h"
@@ -324,4 +324,3 @@ AtlasButton atlasFace(MenuRect rect, Box box, int side) {
 Box atlasBox(const AtlasButton& face, int side) {
     return pixelsOf(face, side);
 }
-

@@ -125,7 +125,8 @@ Image settingsBackground(const std::vector<Colour>& garden) {
         paintText(image, name, left, rowOf((first.bottom + first.top) / 2) + px(1.15f), rowText);
     }
     const TextMask hint = setTextToFit(texts.hint, px(1.9f), px(70));
-    paintTextCentred(image, hint, px(40), rowOf(15), {hex(0x8d6e63), hex(0x6d4c41), hex(0xffffff), 0});
+    paintTextCentred(image, hint, px(40), rowOf(15),
+                     {hex(0x8d6e63), hex(0x6d4c41), hex(0xffffff), 0});
     return flipped(image);
 }
 
