@@ -82,7 +82,12 @@ void DisplayRecord::switchMode(const DisplayRecord& wanted) {
     projection.aspect = static_cast<float>(w) / static_cast<float>(h);
     glutReshapeWindow(w, h);
     glutMainLoopEvent();
-    if (!windowedMode) platform::placeWindow(area.x, area.y);
+    // Switched again while running, GLUT gives its full-screen window the size it had
+    // before: the window takes the mode's size here.
+    if (!windowedMode) {
+        platform::placeWindow(area.x, area.y, w, h);
+        glutMainLoopEvent();
+    }
     loadMenuPointer();
     drawOneFrame();
 }

@@ -3,6 +3,7 @@
 #include "menus/menu_pointer.h"
 #include "menus/menu_screens.h"
 #include "menus/menus.h"
+#include "menus/settings_screen.h"
 #include "platform/input.h"
 
 namespace glh {
@@ -67,8 +68,8 @@ void MainMenu::onClick() {
             menuFlow().resumeLevel();
             return;
         case mainMenu::settings:
-            // The settings screen (2) opens here.
-            return;
+            open(menu_ust, ScreenSettings);
+            break;
         case mainMenu::controls:
             open(menu_ste, ScreenControls);
             break;

@@ -5,16 +5,17 @@
 #include "core/screens.h"
 #include "menus/menu_pointer.h"
 #include "menus/menu_screens.h"
+#include "menus/settings_screen.h"
 
 namespace {
 
 MenuFlow flow;
 
 // Every menu screen in the order the game frees and reloads them: main menu, settings,
-// difficulty, quit, level choice, summary, results, controls, credits. The settings,
+// difficulty, quit, level choice, summary, results, controls, credits. The
 // difficulty, level choice, summary and results screens take their places here.
-const std::array<glh::MenuScreen*, 4> menusInOrder = {&glh::menu_one, &glh::menu_ko, &glh::menu_ste,
-                                                      &glh::menu_aut};
+const std::array<glh::MenuScreen*, 5> menusInOrder = {&glh::menu_one, &glh::menu_ust, &glh::menu_ko,
+                                                      &glh::menu_ste, &glh::menu_aut};
 
 // Table entries for a screen: screens 1 to 6 hear the pointer in menu units as floats, 9 to
 // 12 in whole units.
@@ -42,9 +43,10 @@ void connectMenus(const MenuFlow& menuFlow) {
         glh::menu_one.draw();
         glh::menu_ko.draw();
     };
+    screenHandlers[ScreenSettings] = floatPointerScreen<glh::menu_ust>();
     screenHandlers[ScreenControls] = wholePointerScreen<glh::menu_ste>();
     screenHandlers[ScreenCredits] = wholePointerScreen<glh::menu_aut>();
-    // Settings (2), loading (3), difficulty (5), level choice (6), summary (9) and results
+    // Loading (3), difficulty (5), level choice (6), summary (9) and results
     // (10) join the table here.
 }
 

@@ -58,6 +58,15 @@ void placeWindow(int x, int y) {
     XFlush(display);
 }
 
+void placeWindow(int x, int y, int width, int height) {
+    Display* display = glXGetCurrentDisplay();
+    Window window = glXGetCurrentDrawable();
+    if (!display || !window || width <= 0 || height <= 0) return;
+    XMoveResizeWindow(display, window, x, y, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height));
+    XFlush(display);
+}
+
 unsigned long windowId() {
     return open ? glXGetCurrentDrawable() : 0;
 }

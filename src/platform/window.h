@@ -23,6 +23,9 @@ namespace platform {
 // which need not be at the screen's origin (without a window manager a full-screen window
 // would otherwise sit at (1, 1) of the whole screen).
 void placeWindow(int x, int y);
+// The same, and the window's size: a switch while the game runs, where GLUT would give the
+// full-screen window back the size it had before.
+void placeWindow(int x, int y, int width, int height);
 
 // The game window's X id, 0 before it exists.
 unsigned long windowId();

@@ -9,6 +9,7 @@
 #include "menu_pages.h"
 #include "menu_pictures.h"
 #include "preview.h"
+#include "settings_art.h"
 #include "srm_writer.h"
 #include "text_art.h"
 #include "text_table.h"
@@ -131,6 +132,7 @@ Image mainButtonFaces(bool lit) {
                   mainMenuIcons[k]);
     }
     paintFace(image, pixelsOf(atlas.back(), image.side()), texts.pageButton, pageButton);
+    paintSettingsFaces(image, lit);
     bleedColours(image);
     return flipped(image);
 }
@@ -303,4 +305,22 @@ void addMenus(DataFiles& files) {
     files["MEN\\BMP_0\\help.srm"] = encodeTexture(helpPage(garden), false);
     files["MEN\\BMP_0\\autorzy.srm"] = encodeTexture(creditsPage(garden), false);
     files["MOD\\BMP_0\\fontyabc.srm"] = encodeTexture(fontTexture(), true);
+    addSettingsScreen(files, garden);
+}
+
+// The helpers the other screens' art shares with the main menu.
+LayoutElement fullScreenLayout() {
+    return fullScreenPicture();
+}
+
+LayoutElement blendedFace(const AtlasButton& face) {
+    return blended({quadOf(face)});
+}
+
+AtlasButton atlasFace(MenuRect rect, Box box, int side) {
+    return onAtlas(rect, box, side);
+}
+
+Box atlasBox(const AtlasButton& face, int side) {
+    return pixelsOf(face, side);
 }

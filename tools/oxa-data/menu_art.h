@@ -10,6 +10,7 @@
 
 #include "data_tree.h"
 #include "layout_writer.h"
+#include "menu_pictures.h"
 #include "menus/menu_layouts.h"
 #include "paint.h"
 
@@ -42,6 +43,14 @@ std::vector<LayoutElement> pageLayout();
 Image mainButtonFaces(bool lit);
 Image quitFaces(bool lit);
 Image pointerPicture();
+
+// Shared with the other screens' art: a full-screen picture's list, a blended list of one
+// face, a face's texture rectangle from its pixel box (y down) on an atlas of `side`
+// texels and back.
+LayoutElement fullScreenLayout();
+LayoutElement blendedFace(const AtlasButton& face);
+AtlasButton atlasFace(MenuRect rect, Box box, int side);
+Box atlasBox(const AtlasButton& face, int side);
 
 // Adds every menu file. The main menu's background shows a garden, so the gardens must be
 // in `files` already.

@@ -14,6 +14,8 @@
 #include "assets/model_file.h"
 #include "font_texture.h"
 #include "game/font_text.h"
+#include "menus/settings_layout.h"
+#include "settings_art.h"
 
 namespace {
 
@@ -46,12 +48,13 @@ class MenuArt : public testing::Test {
         mainLayout = parse(mainMenuLayout(), "menuone.mex");
         quit = parse(quitLayout(), "menuko.mex");
         page = parse(pageLayout(), "menuste.mex");
+        settings = parse(settingsLayout(), "menuust.mex");
     }
     static ModelFile parse(const std::vector<LayoutElement>& elements, const std::string& name) {
         return parseModelFile(ModelFileKind::Layout, encodeLayout(elements), name);
     }
 
-    static inline ModelFile mainLayout, quit, page;
+    static inline ModelFile mainLayout, quit, page, settings;
 };
 
 TEST_F(MenuArt, EveryButtonShowsItsWholeFaceOnItsHitRectangleAndLightsUpClearly) {
@@ -74,6 +77,13 @@ TEST_F(MenuArt, EveryButtonShowsItsWholeFaceOnItsHitRectangleAndLightsUpClearly)
     // The pages' button is drawn from the lit atlas only, tinted under the pointer.
     cases.push_back({"page button", &page.objects[pageMenu::buttonList], pageMenu::buttons[0],
                      &mainLit, nullptr});
+    // The settings items' faces share the main menu's atlases.
+    ASSERT_EQ(settings.objects.size(), size_t{settingsMenu::listCount});
+    for (int k = 0; k < settingsMenu::itemCount; ++k) {
+        cases.push_back({"settings item " + std::to_string(k),
+                         &settings.objects[static_cast<size_t>(settingsMenu::firstItemList + k)],
+                         settingsMenu::items[static_cast<size_t>(k)], &mainLit, &mainPlain});
+    }
 
     for (const ButtonCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -124,7 +134,8 @@ TEST_F(MenuArt, EveryButtonShowsItsWholeFaceOnItsHitRectangleAndLightsUpClearly)
 
 TEST_F(MenuArt, FullScreenPicturesShowTheTopRowsOfTheirTextures) {
     for (const ModelObject* object :
-         {&mainLayout.objects[mainMenu::backgroundList], &page.objects[pageMenu::pageList]}) {
+         {&mainLayout.objects[mainMenu::backgroundList], &page.objects[pageMenu::pageList],
+          &settings.objects[settingsMenu::backgroundList]}) {
         ASSERT_EQ(object->vertices.size(), 4u);
         const TexelBox box = texelsOf(*object, 1024);
         EXPECT_EQ(box.x0, 0);

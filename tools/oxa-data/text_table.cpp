@@ -43,6 +43,14 @@ const MenuTexts& englishTexts() {
                 "Hrant Papazian and Brandon Schoech,",
                 "SIL Open Font License 1.1",
             },
+        .settings =
+            {
+                .title = "Settings",
+                .rows = {"Screen size", "Colours", "Pictures", "Soft edges"},
+                .items = {"640 × 480", "800 × 600", "1024 × 768", "16 bits", "32 bits", "Plain",
+                          "1", "2", "3", "On", "Off", "Back"},
+                .hint = "Yellow shows what is chosen now",
+            },
     };
     return texts;
 }

@@ -25,6 +25,16 @@ struct PageLine {
     std::string text;  // may hold '\n' to break the line
 };
 
+// The settings screen: its title, the four rows' names, the twelve items in the order the
+// screen lists them (three screen sizes, two colour depths, four filter modes as they stand
+// left to right, smoothing on and off, back), and a hint under the rows.
+struct SettingsTexts {
+    std::string title;
+    std::vector<std::string> rows;
+    std::vector<std::string> items;
+    std::string hint;
+};
+
 struct MenuTexts {
     std::string title;     // the game's name on the main menu
     std::string subtitle;  // under it
@@ -43,6 +53,8 @@ struct MenuTexts {
     std::vector<PageLine> helpLines;
     std::string creditsTitle;
     std::vector<std::string> creditsLines;  // an empty string leaves a gap
+
+    SettingsTexts settings;
 };
 
 const MenuTexts& englishTexts();
