@@ -78,6 +78,10 @@ void fanoutPassiveMotion(int x, int y) {
     fanOut([=](glh::glut_interactor& i) { i.passiveMotion(x, y); });
 }
 void fanoutReshape(int width, int height) {
+    // The picture fills the window as it is now: the menus draw in whatever viewport they
+    // find, and a window smaller than the desktop would otherwise show them cropped at the
+    // desktop's scale.
+    glViewport(0, 0, width, height);
     fanOut([=](glh::glut_interactor& i) { i.reshape(width, height); });
 }
 void fanoutSpecial(int key, int x, int y) {

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# A window smaller than the desktop shows the whole main menu at the window's scale: the
+# same picture as that window on a desktop of its own size, not a corner of the menu drawn
+# at the desktop's size.
+source "$(dirname "$0")/lib.sh"
+
+# menu_shot SCREEN WINDOW NAME: the main menu in a window of size WINDOW on a screen of SCREEN.
+menu_shot() {
+    start_xvfb "$1"
+    "$OXA_BIN" --data "$OXA_DATA" --window-size "$2" --screenshot "$OUT/$3.png" --frames 5 \
+        >"$OUT/$3.out" 2>"$OUT/$3.err" || fail "$3: status $?: $(cat "$OUT/$3.err")"
+    kill "$SERVER_PID"
+    wait "$SERVER_PID" 2>/dev/null || true
+    SERVER_PID=""
+}
+
+for size in 800x600 320x240; do
+    menu_shot 1024x768 "$size" "small-$size"
+    menu_shot "$size" "$size" "whole-$size"
+    [[ "$(identify -format '%wx%h' "$OUT/small-$size.png")" == "$size" ]] ||
+        fail "the $size window's picture is $(identify -format '%wx%h' "$OUT/small-$size.png")"
+    pixels=${size%x*}
+    pixels=$((pixels * ${size#*x}))
+    n=$(compare -metric AE -fuzz 3% "$OUT/small-$size.png" "$OUT/whole-$size.png" null: 2>&1 || true)
+    n=${n%%.*}
+    # A cropped menu differs in most of its pixels; the same menu in at most a few edges.
+    ((n < pixels / 100)) || fail "a $size window on a 1024x768 screen differs from the whole menu in $n of $pixels pixels"
+    echo "$size window: the whole main menu ($n pixels differ)"
+done
+echo "PASS"
