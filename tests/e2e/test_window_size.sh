@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 # menu_shot SCREEN WINDOW NAME: the main menu in a window of size WINDOW on a screen of SCREEN.
 menu_shot() {
     start_xvfb "$1"
-    "$OXA_BIN" --data "$OXA_DATA" --window-size "$2" --screenshot "$OUT/$3.png" --frames 5 \
+    "$OXA_BIN" --data "$OXA_DATA" --no-intro --window-size "$2" --screenshot "$OUT/$3.png" --frames 5 \
         >"$OUT/$3.out" 2>"$OUT/$3.err" || fail "$3: status $?: $(cat "$OUT/$3.err")"
     kill "$SERVER_PID"
     wait "$SERVER_PID" 2>/dev/null || true
