@@ -66,7 +66,8 @@ void makeTriangles() {
 
 void display() {
     const auto now = Clock::now();
-    if (drawn > 0) frameMs.push_back(std::chrono::duration<double, std::milli>(now - previous).count());
+    if (drawn > 0)
+        frameMs.push_back(std::chrono::duration<double, std::milli>(now - previous).count());
     previous = now;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
@@ -94,12 +95,14 @@ void display() {
         double total = 0;
         for (double ms : sorted) total += ms;
         auto at = [&sorted](double share) {
-            return sorted[std::min(sorted.size() - 1,
-                                   static_cast<size_t>(share * static_cast<double>(sorted.size() - 1) + 0.5))];
+            return sorted[std::min(
+                sorted.size() - 1,
+                static_cast<size_t>(share * static_cast<double>(sorted.size() - 1) + 0.5))];
         };
-        std::printf("baseline %dx%d: %zu frames, %.1f frames/s, frame ms median %.2f p99 %.2f worst %.2f\n",
-                    width, height, sorted.size(), 1000.0 * static_cast<double>(sorted.size()) / total,
-                    at(0.5), at(0.99), sorted.back());
+        std::printf(
+            "baseline %dx%d: %zu frames, %.1f frames/s, frame ms median %.2f p99 %.2f worst %.2f\n",
+            width, height, sorted.size(), 1000.0 * static_cast<double>(sorted.size()) / total,
+            at(0.5), at(0.99), sorted.back());
         std::fflush(stdout);
         std::exit(0);
     }
@@ -112,9 +115,12 @@ int main(int argc, char** argv) {
     glutInit(&argc, argv);
     for (int k = 1; k + 1 < argc; k += 2) {
         if (!std::strcmp(argv[k], "--window-size") &&
-            std::sscanf(argv[k + 1], "%dx%d", &width, &height) == 2) continue;
-        if (!std::strcmp(argv[k], "--frames")) frames = std::atoi(argv[k + 1]);
-        else if (!std::strcmp(argv[k], "--triangles")) triangles = std::atoi(argv[k + 1]);
+            std::sscanf(argv[k + 1], "%dx%d", &width, &height) == 2)
+            continue;
+        if (!std::strcmp(argv[k], "--frames"))
+            frames = std::atoi(argv[k + 1]);
+        else if (!std::strcmp(argv[k], "--triangles"))
+            triangles = std::atoi(argv[k + 1]);
         else {
             std::fprintf(stderr, "oxa-bench-baseline: unknown option %s\n", argv[k]);
             return 2;
