@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The benchmark: every level at 800 x 600 and 1024 x 768 under Xvfb, one fixed-step
 # autopilot run each with sound (OpenAL Soft mixing on its null device) and one with
-# --nosound, printed as one table.
+# --nosound, printed as one table. Beside them, in the same run, the bare GLUT program
+# oxa-bench-baseline (one textured ground and 2,000 triangles) gives the yardstick: the column
+# "x base" is its median frame time divided by the level's (2.0 = twice its frame rate).
 #   bench/run.sh BUILD_DIR [FRAMES]
 # Figures vary by a few per cent between runs on Xvfb; compare medians of several runs.
 set -euo pipefail
@@ -27,13 +29,21 @@ bench() {
         sed -E 's/.* ([0-9.]+) frames\/s, frame ms median ([0-9.]+) p99 ([0-9.]+) worst ([0-9.]+), level start ([0-9.-]+) ms/\1 \2 \3 \4 \5/'
 }
 
-printf '%-6s %-9s %8s %10s %10s %10s %12s %14s %14s\n' level size 'frames/s' 'median ms' 'p99 ms' \
-    'worst ms' 'start ms' 'nosound fps' 'nosound median'
+# baseline SIZE: "fps median p99" of the bare GLUT program.
+baseline() {
+    "$build/oxa-bench-baseline" --window-size "$1" --frames "$frames" |
+        sed -E 's/.* ([0-9.]+) frames\/s, frame ms median ([0-9.]+) p99 ([0-9.]+) .*/\1 \2 \3/'
+}
+
+printf '%-6s %-9s %8s %10s %10s %10s %12s %14s %14s %7s\n' level size 'frames/s' 'median ms' 'p99 ms' \
+    'worst ms' 'start ms' 'nosound fps' 'nosound median' 'x base'
 for size in 800x600 1024x768; do
+    read -r baseFps baseMedian baseP99 < <(baseline "$size")
+    printf '%-6s %-9s %8s %10s %10s\n' base "$size" "$baseFps" "$baseMedian" "$baseP99"
     for level in 1 2 3 4 5 6 7 8 9 10; do
         read -r fps median p99 worst start < <(bench "$level" "$size")
         read -r quietFps quietMedian _ < <(bench "$level" "$size" --nosound)
-        printf '%-6s %-9s %8s %10s %10s %10s %12s %14s %14s\n' "$level" "$size" "$fps" "$median" \
-            "$p99" "$worst" "$start" "$quietFps" "$quietMedian"
+        printf '%-6s %-9s %8s %10s %10s %10s %12s %14s %14s %7.2f\n' "$level" "$size" "$fps" "$median" \
+            "$p99" "$worst" "$start" "$quietFps" "$quietMedian" "$(awk -v b="$baseMedian" -v m="$median" 'BEGIN { print b / m }')"
     done
 done

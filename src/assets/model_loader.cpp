@@ -119,13 +119,14 @@ void loadObjectModel(std::string_view path, std::span<glh::display_list> lists) 
     compileModelLists(readModel(ModelFileKind::Object, path, lists.size()), lists);
 }
 
-void loadSceneModel(std::string_view path, std::span<glh::display_list> placementLists,
-                    std::span<glh::display_list> meshLists) {
+ModelFile loadSceneModel(std::string_view path, std::span<glh::display_list> placementLists,
+                         std::span<glh::display_list> meshLists) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     ModelFile model =
         readModel(ModelFileKind::Scene, path, std::min(placementLists.size(), meshLists.size()));
     compileSceneLists(model, placementLists, meshLists);
+    return model;
 }
 
 void loadLayoutFile(std::string_view path, std::span<glh::display_list> lists) {

@@ -18,9 +18,10 @@ void loadObjectModel(std::string_view path, std::span<glh::display_list> lists);
 
 // Resets the model-view matrix (executed at once, not recorded), then compiles per object
 // k a mesh list and a placement list that draws the mesh under each placement matrix.
-// Callers draw the placement lists; these call the mesh lists by name.
-void loadSceneModel(std::string_view path, std::span<glh::display_list> placementLists,
-                    std::span<glh::display_list> meshLists);
+// Callers draw the placement lists; these call the mesh lists by name. Returns the file as
+// read, for callers that keep more of it (the bounds of the placements).
+ModelFile loadSceneModel(std::string_view path, std::span<glh::display_list> placementLists,
+                         std::span<glh::display_list> meshLists);
 
 // List k holds object k as quads with no colour, so the current colour tints them.
 void loadLayoutFile(std::string_view path, std::span<glh::display_list> lists);

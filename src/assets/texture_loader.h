@@ -18,4 +18,4 @@
 void loadTextureFile(std::string_view path, glh::tex_object_2D& record, int textureFilterMode);
 
 // The control panel's textures load at this mode whatever the player chose.
-constexpr int panelTextureFilterMode = 3;
+constexpr int panelTextureFilterMode = 2;

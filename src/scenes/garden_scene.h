@@ -4,11 +4,13 @@
 // which it binds slots and calls objects, with the animated water and the exit.
 
 #include <memory>
+#include <vector>
 
 #include "assets/display_list.h"
 #include "assets/tex_object.h"
 #include "core/game_state.h"
 #include "scenes/garden_table.h"
+#include "scenes/scene_culling.h"
 
 namespace glh {
 
@@ -20,7 +22,8 @@ class GardenScene {
     void freeTextures();
     void loadModel();
     void freeModel();
-    // Draws the scene under the current camera; only a loaded model draws.
+    // Draws the scene under the current camera; only a loaded model draws. Placements wholly
+    // outside the view are left out; the rest draw in the table's order as ever.
     void draw();
 
     int sceneNumber() const { return sceneNumber_; }
@@ -32,12 +35,20 @@ class GardenScene {
     // The lists and slots are made on first load: constructors of the game's globals
     // only set defaults.
     void allocate();
+    // Calls an object's placements that can show under the view.
+    void drawObject(int object, const ViewVolume& view);
+
+    struct Placed {
+        PlacementMatrix matrix;
+        BoundingSphere bounds;
+    };
 
     int sceneNumber_;
     AssetFlags& flags_;
     std::unique_ptr<tex_object_2D[]> textureSlots_;
     std::unique_ptr<display_list[]> placementLists_;
     std::unique_ptr<display_list[]> meshLists_;
+    std::vector<std::vector<Placed>> placements_;  // per object, as the model file gives them
 };
 
 // The eighteen scenes, in table order.

@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include <array>
+
 #include "assets/model_loader.h"
 #include "assets/texture_loader.h"
 #include "game/stage_settings.h"
@@ -42,7 +44,15 @@ void GardenScene::loadModel() {
     if (flags_.model) return;
     allocate();
     const auto count = static_cast<size_t>(entry().objectCount);
-    loadSceneModel(entry().modelFile, {placementLists_.get(), count}, {meshLists_.get(), count});
+    const ModelFile file = loadSceneModel(entry().modelFile, {placementLists_.get(), count},
+                                          {meshLists_.get(), count});
+    placements_.assign(count, {});
+    for (size_t k = 0; k < file.objects.size() && k < count; ++k) {
+        const ModelObject& object = file.objects[k];
+        const BoundingSphere bounds = boundingSphere(object.vertices);
+        for (const PlacementMatrix& matrix : object.placements)
+            placements_[k].push_back({matrix, placedSphere(bounds, matrix)});
+    }
     flags_.model = true;
 }
 
@@ -52,16 +62,45 @@ void GardenScene::freeModel() {
         placementLists_[i].deleteList();
         meshLists_[i].deleteList();
     }
+    placements_.clear();
     flags_.model = false;
+}
+
+void GardenScene::drawObject(int object, const ViewVolume& view) {
+    const std::vector<Placed>& placed = placements_[static_cast<size_t>(object)];
+    size_t shown = 0;
+    for (const Placed& p : placed) shown += outsideView(view, p.bounds) ? 0 : 1;
+    if (shown == placed.size()) {
+        placementLists_[object].callList();
+        return;
+    }
+    if (shown == 0) {
+        // The state every scene mesh leaves behind, as if it had been drawn.
+        glDisable(GL_ALPHA_TEST);
+        glDisable(GL_BLEND);
+        glEnable(GL_CULL_FACE);
+        return;
+    }
+    for (const Placed& p : placed) {
+        if (outsideView(view, p.bounds)) continue;
+        glPushMatrix();
+        glMultMatrixd(p.matrix.data());
+        meshLists_[object].callList();
+        glPopMatrix();
+    }
 }
 
 void GardenScene::draw() {
     if (!flags_.model) return;
+    std::array<double, 16> modelView{}, projection{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+    const ViewVolume view = viewVolume(modelView, projection);
     for (const DrawStep& step : entry().drawSequence) {
         switch (step.kind) {
             case StepKind::plain:
                 textureSlots_[step.slot].bind();
-                for (int object : step.objects) placementLists_[object].callList();
+                for (int object : step.objects) drawObject(object, view);
                 break;
             case StepKind::water:
                 // The water breathes: its texture coordinates scale with the sprite pulse.
@@ -69,7 +108,7 @@ void GardenScene::draw() {
                 glScalef(model.spritePulse, model.spritePulse, model.spritePulse);
                 textureSlots_[step.slot].bind();
                 glMatrixMode(GL_MODELVIEW);
-                for (int object : step.objects) placementLists_[object].callList();
+                for (int object : step.objects) drawObject(object, view);
                 glMatrixMode(GL_TEXTURE);
                 glLoadIdentity();
                 glMatrixMode(GL_MODELVIEW);
@@ -82,7 +121,7 @@ void GardenScene::draw() {
                 glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
                 glEnable(GL_TEXTURE_GEN_S);
                 glEnable(GL_TEXTURE_GEN_T);
-                for (int object : step.objects) placementLists_[object].callList();
+                for (int object : step.objects) drawObject(object, view);
                 glDisable(GL_TEXTURE_GEN_S);
                 glDisable(GL_TEXTURE_GEN_T);
                 break;
