@@ -27,6 +27,7 @@ struct Options {
     int windowHeight = 0;
     bool noSound = false;    // --nosound: play without sound
     std::string soundLog;    // --sound-log FILE: one line per sound started or stopped
+    std::string lang;        // --lang en|pl; empty = from the environment
 };
 
 enum class OptionsResult { Run, Help, Version, Error };
@@ -37,5 +38,7 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
 
 extern const char* const usageText;
 
-// The data trees to try when --data is not given, in order.
-std::vector<std::string> defaultDataDirs(const std::string& executablePath);
+// The data trees to try when --data is not given, in order: $OXA_DATA (environmentData),
+// data/ beside the binary, the installed share/oxa/data.
+std::vector<std::string> defaultDataDirs(const std::string& executablePath,
+                                         const char* environmentData);
