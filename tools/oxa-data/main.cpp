@@ -4,7 +4,8 @@
 // Debug options: --png-textures DIR saves every texture as PNG; --preview DIR renders a
 // few views of every garden scene; --preview-collectibles DIR draws the flowers, icons
 // and the panel; --preview-creatures DIR the butterflies, dragonflies, fish and splashes;
-// --sounds DIR writes only the sound effects and the music.
+// --sounds DIR writes only the sound effects and the music. --icons DIR writes the
+// desktop icons (DIR/NxN/apps/oxa.png) that are installed with the game.
 
 #include <cstdio>
 #include <exception>
@@ -15,6 +16,7 @@
 #include "collectibles_preview.h"
 #include "creature_models.h"
 #include "data_tree.h"
+#include "desktop_icon.h"
 #include "menu_art.h"
 #include "music.h"
 #include "panel_art.h"
@@ -47,7 +49,8 @@ int usage() {
                  "       oxa-data --preview DIR [SCENE]\n"
                  "       oxa-data --preview-collectibles DIR\n"
                  "       oxa-data --preview-creatures DIR\n"
-                 "       oxa-data --sounds DIR\n");
+                 "       oxa-data --sounds DIR\n"
+                 "       oxa-data --icons DIR\n");
     return 2;
 }
 
@@ -77,6 +80,10 @@ int main(int argc, char** argv) {
                     files.erase(name);
             }
             writeDataTree(files, argv[2]);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--icons") {
+            writeDesktopIcons(argv[2]);
             return 0;
         }
         if (argc == 3 && std::string(argv[1]) == "--png-textures") {
