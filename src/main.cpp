@@ -13,6 +13,7 @@
 #include "core/startup.h"
 #include "core/top_level.h"
 #include "core/version.h"
+#include "game/menu_language.h"
 #include "game/player_files.h"
 #include "platform/data_paths.h"
 #include "platform/display_watchdog.h"
@@ -47,6 +48,8 @@ bool chooseDataTree(const Options& options, const char* argv0) {
         dataTree().setRoot(dir);
         const bool named = !options.dataDir.empty() || (environmentData && dir == environmentData);
         chooseProgressFolder(named);
+        dataTree().setLanguageFolder(languageFolder(chooseLanguage(
+            options.lang, [](const char* name) -> const char* { return std::getenv(name); })));
         return true;
     }
     std::string list;

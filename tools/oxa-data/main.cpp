@@ -37,6 +37,7 @@ DataFiles buildEverything() {
     addCreatures(files);
     addPanel(files);
     addMenus(files);
+    addPolishMenus(files);
     addSoundEffects(files);
     addMusic(files);
     return files;

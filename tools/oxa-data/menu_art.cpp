@@ -304,3 +304,15 @@ void addMenus(DataFiles& files) {
     files["MEN\\BMP_0\\autorzy.srm"] = encodeTexture(creditsPage(garden), false);
     files["MOD\\BMP_0\\fontyabc.srm"] = encodeTexture(fontTexture(), true);
 }
+
+void addPolishMenus(DataFiles& files) {
+    DataFiles polish = files;
+    setMenuLanguage(MenuLanguage::polish);
+    addMenus(polish);
+    setMenuLanguage(MenuLanguage::english);
+    for (auto& [name, bytes] : polish) {
+        auto english = files.find(name);
+        if (english == files.end() || english->second != bytes)
+            files["LANG\\PL\\" + name] = std::move(bytes);
+    }
+}
