@@ -34,7 +34,8 @@ home="$OUT/home"
 mkdir -p "$home"
 # player ARGS...: the installed game as a player whose home is $home, no tree named.
 player() {
-    env -u OXA_DATA -u XDG_DATA_HOME HOME="$home" "$@"
+    env -u OXA_DATA -u XDG_DATA_HOME -u LANGUAGE -u LC_ALL -u LC_MESSAGES HOME="$home" \
+        LANG="${PLAYER_LANG:-C.UTF-8}" "$@"
 }
 start_xvfb 640x480
 
@@ -42,6 +43,17 @@ player "$oxa" --window-size 640x480 --screenshot "$OUT/menu.png" --frames 20 \
     >"$OUT/menu.out" 2>"$OUT/menu.err" || fail "the main menu: $(cat "$OUT/menu.err")"
 colours=$(convert "$OUT/menu.png" -posterize 8 -format '%k' info:)
 ((colours > 50)) || fail "the main menu is nearly empty: $colours colours"
+# A Polish player's menu: the same garden, other words on the buttons.
+PLAYER_LANG=pl_PL.UTF-8 player "$oxa" --window-size 640x480 --screenshot "$OUT/menu_pl.png" \
+    --frames 20 >"$OUT/menu_pl.out" 2>"$OUT/menu_pl.err" || fail "the Polish menu: $(cat "$OUT/menu_pl.err")"
+player "$oxa" --lang pl --window-size 640x480 --screenshot "$OUT/menu_lang_pl.png" --frames 20 \
+    2>"$OUT/menu_pl.err" || fail "--lang pl: $(cat "$OUT/menu_pl.err")"
+words=$(compare -metric AE -fuzz 3% "$OUT/menu.png[200x300+0+0]" "$OUT/menu_pl.png[200x300+0+0]" null: 2>&1 || true)
+((${words%%.*} > 1000)) || fail "the Polish buttons look like the English ones ($words pixels differ)"
+garden=$(compare -metric AE -fuzz 3% "$OUT/menu.png[200x200+440+280]" "$OUT/menu_pl.png[200x200+440+280]" null: 2>&1 || true)
+((${garden%%.*} < 400)) || fail "the Polish menu's garden differs in $garden pixels"
+same=$(compare -metric AE "$OUT/menu_pl.png" "$OUT/menu_lang_pl.png" null: 2>&1 || true)
+((${same%%.*} < 400)) || fail "--lang pl and LANG=pl_PL differ in $same pixels"
 
 player timeout 300 "$oxa" --level 1 --once --autopilot --fixed-step 33 --window-size 320x240 \
     --nosound >"$OUT/level.out" 2>"$OUT/level.err" || fail "level 1: $(cat "$OUT/level.err")"
