@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/package
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DOXA_TESTS=OFF \
-    -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games >/dev/null
 cmake --build "$build" --target oxa oxa-check oxa-data
 (cd "$build" && cpack -G DEB >cpack.log) || { cat "$build/cpack.log"; exit 1; }
 deb=$(ls "$build"/oxa_*.deb)
@@ -18,9 +18,9 @@ rm -rf "$check"
 mkdir -p "$check"
 dpkg-deb -I "$deb" | tee "$check/info.txt"
 dpkg-deb --contents "$deb" >"$check/contents.txt"
-for file in ./usr/bin/oxa ./usr/bin/oxa-check ./usr/share/oxa/data/STA/eloper1.mtt \
+for file in ./usr/games/oxa ./usr/games/oxa-check ./usr/share/oxa/data/STA/eloper1.mtt \
     ./usr/share/applications/io.github.oxa_game.oxa.desktop \
-    ./usr/share/metainfo/io.github.oxa_game.oxa.metainfo.xml ./usr/share/man/man6/oxa.6 \
+    ./usr/share/metainfo/io.github.oxa_game.oxa.metainfo.xml ./usr/share/man/man6/oxa.6.gz \
     ./usr/share/icons/hicolor/256x256/apps/oxa.png; do
     grep -q " $file\$" "$check/contents.txt" || { echo "missing from the package: $file"; exit 1; }
 done

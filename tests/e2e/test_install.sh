@@ -13,7 +13,7 @@ DESTDIR="$dest" cmake --install "$(dirname "$OXA_BIN")" --prefix /usr >"$OUT/ins
 share="$dest/usr/share"
 for file in usr/bin/oxa usr/bin/oxa-check usr/share/oxa/data/STA/eloper1.mtt \
     usr/share/applications/io.github.oxa_game.oxa.desktop \
-    usr/share/metainfo/io.github.oxa_game.oxa.metainfo.xml usr/share/man/man6/oxa.6 \
+    usr/share/metainfo/io.github.oxa_game.oxa.metainfo.xml usr/share/man/man6/oxa.6.gz \
     usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/oxa.png; do
     [[ -s "$dest/$file" ]] || fail "not installed: $file"
 done
@@ -24,8 +24,9 @@ done
 desktop-file-validate "$share/applications/io.github.oxa_game.oxa.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$share/metainfo/io.github.oxa_game.oxa.metainfo.xml" >"$OUT/appstream.log" ||
     fail "metainfo: $(cat "$OUT/appstream.log")"
+zcat "$share/man/man6/oxa.6.gz" >"$OUT/oxa.6"
 for option in $("$OXA_BIN" --help | grep -o -- '^  --[a-z-]*'); do
-    grep -q -- "${option//-/\\\\-}" "$share/man/man6/oxa.6" || fail "the manual page misses $option"
+    grep -q -- "${option//-/\\\\-}" "$OUT/oxa.6" || fail "the manual page misses $option"
 done
 
 oxa="$dest/usr/bin/oxa"
