@@ -87,7 +87,8 @@ constexpr Translation polishWords[] = {
     {"Made by the OXA team", "Zrobił ją zespół OXA"},
     {"Every picture, sound and tune", "Każdy obrazek, dźwięk i melodię"},
     {"is made by our own programs", "tworzą nasze własne programy"},
-    {"Letters: Comic Neue by Craig Rozynski,", "Litery: Comic Neue, autorzy: Craig Rozynski,"},
+    {"Letters: Comic Neue by Craig Rozynski,", "Litery: Comic Neue (Craig Rozynski,"},
+    {"Hrant Papazian and Brandon Schoech,", "Hrant Papazian i Brandon Schoech),"},
 };
 
 MenuLanguage currentLanguage = MenuLanguage::english;
