@@ -18,6 +18,7 @@ if [[ "${1:-}" == "--test" ]]; then
         libegl-dev libegl1-mesa-dev
         xvfb xauth xdotool x11-utils x11-xserver-utils x11-apps imagemagick
         xserver-xorg-core xserver-xorg-video-dummy sox
+        desktop-file-utils appstream lintian
     )
 fi
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "core/startup.h"
 #include "core/top_level.h"
 #include "core/version.h"
+#include "game/menu_language.h"
+#include "game/player_files.h"
 #include "platform/data_paths.h"
 #include "platform/display_watchdog.h"
 
@@ -23,16 +26,30 @@ std::string executablePath(const char* argv0) {
     return ec ? std::string(argv0) : self.string();
 }
 
-// Finds the data tree: --data, or the generated tree beside the binary.
+// Progress goes to the player's folder unless the tree was named (--data or $OXA_DATA)
+// and its progress folder may be written: a level maker's own tree keeps its own files.
+void chooseProgressFolder(bool dataNamed) {
+    const auto progressFolder = dataTree().find("STA");
+    if (progressStaysInTree(dataNamed, progressFolder.value_or(dataTree().root()))) return;
+    setPlayerFolder(playerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+}
+
+// Finds the data tree: --data, else $OXA_DATA, else the generated tree beside the binary,
+// else the installed one.
 bool chooseDataTree(const Options& options, const char* argv0) {
     std::vector<std::string> tried;
+    const char* environmentData = std::getenv("OXA_DATA");
     if (!options.dataDir.empty())
         tried.push_back(options.dataDir);
     else
-        tried = defaultDataDirs(executablePath(argv0));
+        tried = defaultDataDirs(executablePath(argv0), environmentData);
     for (const auto& dir : tried) {
         if (!std::filesystem::is_directory(dir)) continue;
         dataTree().setRoot(dir);
+        const bool named = !options.dataDir.empty() || (environmentData && dir == environmentData);
+        chooseProgressFolder(named);
+        dataTree().setLanguageFolder(languageFolder(chooseLanguage(
+            options.lang, [](const char* name) -> const char* { return std::getenv(name); })));
         return true;
     }
     std::string list;

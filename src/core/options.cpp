@@ -1,12 +1,18 @@
 #include "core/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 
+#include "core/version.h"
+
 const char* const usageText =
     "usage: oxa [options]\n"
-    "  --data DIR           play on the data tree in DIR\n"
-    "                       (default: the tree generated beside the binary)\n"
+    "  --data DIR           play on the data tree in DIR (default: $OXA_DATA, else the\n"
+    "                       tree generated beside the binary, else the installed tree);\n"
+    "                       progress is kept in DIR's own files when DIR/STA is writable\n"
+    "  --lang en|pl         the language of the menus (default: from LANGUAGE, LC_ALL,\n"
+    "                       LC_MESSAGES or LANG; Polish for pl*, else English)\n"
     "  --windowed           play in a window of the display mode's size;\n"
     "                       the display mode is never switched\n"
     "  --fixed-step MS      every frame advances the game clock by MS milliseconds\n"
@@ -66,6 +72,14 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
             auto dir = value("a directory");
             if (!dir) return OptionsResult::Error;
             options.dataDir = *dir;
+        } else if (arg == "--lang") {
+            auto lang = value("en or pl");
+            if (!lang) return OptionsResult::Error;
+            if (*lang != "en" && *lang != "pl") {
+                error = "--lang takes en or pl, not '" + *lang + "'";
+                return OptionsResult::Error;
+            }
+            options.lang = *lang;
         } else if (arg == "--fixed-step") {
             auto ms = value("a number of milliseconds");
             if (!ms) return OptionsResult::Error;
@@ -214,9 +228,17 @@ bool introWanted(const Options& options) {
            (options.screenshot.empty() || options.frames > 0);
 }
 
-std::vector<std::string> defaultDataDirs(const std::string& executablePath) {
+std::vector<std::string> defaultDataDirs(const std::string& executablePath,
+                                         const char* environmentData) {
     namespace fs = std::filesystem;
+    std::vector<std::string> dirs;
+    if (environmentData && environmentData[0]) dirs.emplace_back(environmentData);
     fs::path dir = fs::path(executablePath).parent_path();
-    return {(dir / "data").string(),
-            (dir / ".." / "share" / "oxa" / "data").lexically_normal().string()};
+    dirs.push_back((dir / "data").string());
+    // The installed tree: found beside an installed binary wherever the prefix was moved
+    // (a DESTDIR, a relocated package), then at the prefix the build was made for.
+    dirs.push_back((dir / ".." / "share" / "oxa" / "data").lexically_normal().string());
+    if (std::find(dirs.begin(), dirs.end(), OXA_INSTALLED_DATA) == dirs.end())
+        dirs.emplace_back(OXA_INSTALLED_DATA);
+    return dirs;
 }

@@ -28,6 +28,7 @@ struct Options {
     bool noSound = false;    // --nosound: play without sound
     std::string soundLog;    // --sound-log FILE: one line per sound started or stopped
     bool noIntro = false;    // --no-intro: no start-up film
+    std::string lang;        // --lang en|pl; empty = from the environment
 };
 
 enum class OptionsResult { Run, Help, Version, Error };
@@ -42,5 +43,7 @@ extern const char* const usageText;
 // number keeps (it shows the film's picture of that number).
 bool introWanted(const Options& options);
 
-// The data trees to try when --data is not given, in order.
-std::vector<std::string> defaultDataDirs(const std::string& executablePath);
+// The data trees to try when --data is not given, in order: $OXA_DATA (environmentData),
+// data/ beside the binary, the installed share/oxa/data.
+std::vector<std::string> defaultDataDirs(const std::string& executablePath,
+                                         const char* environmentData);

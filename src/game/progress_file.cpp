@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -15,6 +16,7 @@
 
 #include "assets/data_error.h"
 #include "assets/text_lines.h"
+#include "game/player_files.h"
 #include "platform/data_paths.h"
 
 namespace fs = std::filesystem;
@@ -136,12 +138,34 @@ ProgressTable parseProgressTable(std::string_view bytes, const std::string& file
     return table;
 }
 
+std::optional<fs::path> progressPath(int difficulty, std::string& why) {
+    const std::string name = progressFileName(difficulty);
+    auto inTree = dataTree().find(name);
+    if (playerFolder().empty()) {
+        if (!inTree) why = "the data tree has no " + name;
+        return inTree;
+    }
+    return playerFile(playerFolder(), name.substr(name.rfind('\\') + 1), inTree, why);
+}
+
 void readProgress(ProgressTable& table, int difficulty) {
     table = ProgressTable();
-    const std::string name = progressFileName(difficulty);
-    auto bytes = readDataFile(name);
-    if (!bytes) throw DataError("Cannot open file " + displayName(name));
-    table = parseProgressTable(*bytes, displayName(name));
+    std::string why;
+    const auto path = progressPath(difficulty, why);
+    if (!path)
+        throw DataError(playerFolder().empty()
+                            ? "Cannot open file " + displayName(progressFileName(difficulty))
+                            : "progress not read: " + why);
+    DataFile file = DataFile::openPath(*path);
+    std::optional<size_t> got;
+    std::string bytes;
+    if (file.ok() && file.size() <= largestDataFile) {
+        bytes.resize(static_cast<size_t>(file.size()));
+        got = file.read(bytes.data(), bytes.size());
+    }
+    if (!got) throw DataError("Cannot open file " + path->string());
+    bytes.resize(*got);
+    table = parseProgressTable(bytes, path->string());
 }
 
 int insertScore(ProgressTable& table, int score) {
@@ -204,7 +228,33 @@ bool writeProgressFile(const fs::path& path, const ProgressTable& table,
     return true;
 }
 
+bool copyFileWhole(const fs::path& from, const fs::path& to, std::string& why) {
+    const auto bytes = readWholeFile(from);
+    if (!bytes) {
+        why = "cannot read " + from.string();
+        return false;
+    }
+    const auto temporary = writeTemporary(to, *bytes, 0644);
+    if (!temporary || std::rename(temporary->c_str(), to.c_str()) != 0) {
+        why = "cannot write " + to.string() + ": " + std::strerror(errno);
+        if (temporary) ::unlink(temporary->c_str());
+        return false;
+    }
+    syncFolder(to.parent_path());
+    return true;
+}
+
 bool writeProgress(int difficulty, const ProgressTable& table) {
-    const auto path = dataTree().find(progressFileName(difficulty));
-    return path && writeProgressFile(*path, table);
+    std::string why;
+    const auto path = progressPath(difficulty, why);
+    if (path) {
+        errno = 0;
+        if (writeProgressFile(*path, table)) return true;
+        why = "cannot write " + path->string();
+        if (errno != 0) why += std::string(": ") + std::strerror(errno);
+    }
+    // The game goes on; what was earned is still in the table and is saved with the next
+    // write that succeeds.
+    std::fprintf(stderr, "oxa: progress not saved: %s\n", why.c_str());
+    return false;
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,7 +65,18 @@ using RenameFunction = int (*)(const char* from, const char* to);
 bool writeProgressFile(const std::filesystem::path& path, const ProgressTable& table,
                        RenameFunction renameFile = nullptr);
 
-// Write progress for a difficulty, through the data tree.
+// The progress file of a difficulty: the player's copy (made from the tree's fresh one on
+// first use) when a player folder is set, else the data tree's own; nothing, with the
+// reason in `why`, when there is none.
+std::optional<std::filesystem::path> progressPath(int difficulty, std::string& why);
+
+// Write progress for a difficulty to its progress file. A failure is said in one line on
+// stderr and the game goes on; false when nothing was written.
 bool writeProgress(int difficulty, const ProgressTable& table);
+
+// Copies a whole file through a temporary beside `to` and a rename, so `to` is either
+// missing or whole; false, with the reason in `why`, on failure.
+bool copyFileWhole(const std::filesystem::path& from, const std::filesystem::path& to,
+                   std::string& why);
 
 extern ProgressTable tabwyn;

@@ -70,6 +70,10 @@ void DataTree::setRoot(fs::path root) {
 }
 
 std::optional<fs::path> DataTree::find(std::string_view gameName) const {
+    if (!languageKey_.empty()) {
+        auto translated = index_.find(languageKey_ + '/' + key(gameName));
+        if (translated != index_.end()) return root_ / translated->second;
+    }
     auto it = index_.find(key(gameName));
     if (it == index_.end()) return std::nullopt;
     return root_ / it->second;

@@ -29,7 +29,12 @@ class DataTree {
     const std::filesystem::path& root() const { return root_; }
     bool empty() const { return index_.empty(); }
 
-    // The real path of an existing file or folder, whatever the case of the name.
+    // A folder of the tree whose files stand in for the tree's own of the same name (the
+    // menu pictures of a language: "LANG\PL"); empty for none.
+    void setLanguageFolder(std::string_view folder) { languageKey_ = key(folder); }
+
+    // The real path of an existing file or folder, whatever the case of the name; the
+    // language folder's copy when it has one.
     std::optional<std::filesystem::path> find(std::string_view gameName) const;
 
     // Where to write the named file: its real path if it exists, otherwise its folders
@@ -45,6 +50,7 @@ class DataTree {
   private:
     std::filesystem::path root_;
     std::unordered_map<std::string, std::filesystem::path> index_;  // key -> path under root
+    std::string languageKey_;
 };
 
 // The game's data tree, set once at start-up.

@@ -5,7 +5,8 @@
 // few views of every garden scene; --preview-collectibles DIR draws the flowers, icons
 // and the panel; --preview-creatures DIR the butterflies, dragonflies, fish and splashes;
 // --sounds DIR writes only the sound effects and the music; --film FILE only the start-up
-// film.
+// film. --icons DIR writes the desktop icons (DIR/NxN/apps/oxa.png) that are installed
+// with the game.
 
 #include <cstdio>
 #include <exception>
@@ -18,6 +19,7 @@
 #include "creature_models.h"
 #include "data_tree.h"
 #include "intro_film.h"
+#include "desktop_icon.h"
 #include "menu_art.h"
 #include "music.h"
 #include "panel_art.h"
@@ -39,6 +41,7 @@ DataFiles buildEverything() {
     addCreatures(files);
     addPanel(files);
     addMenus(files);
+    addPolishMenus(files);
     addSoundEffects(files);
     addMusic(files);
     addIntroFilm(files);
@@ -53,7 +56,8 @@ int usage() {
                  "       oxa-data --preview-collectibles DIR\n"
                  "       oxa-data --preview-creatures DIR\n"
                  "       oxa-data --sounds DIR\n"
-                 "       oxa-data --film FILE\n");
+                 "       oxa-data --film FILE\n"
+                 "       oxa-data --icons DIR\n");
     return 2;
 }
 
@@ -83,6 +87,10 @@ int main(int argc, char** argv) {
                     files.erase(name);
             }
             writeDataTree(files, argv[2]);
+            return 0;
+        }
+        if (argc == 3 && std::string(argv[1]) == "--icons") {
+            writeDesktopIcons(argv[2]);
             return 0;
         }
         if (argc == 3 && std::string(argv[1]) == "--png-textures") {

@@ -324,3 +324,15 @@ AtlasButton atlasFace(MenuRect rect, Box box, int side) {
 Box atlasBox(const AtlasButton& face, int side) {
     return pixelsOf(face, side);
 }
+
+void addPolishMenus(DataFiles& files) {
+    DataFiles polish = files;
+    setMenuLanguage(MenuLanguage::polish);
+    addMenus(polish);
+    setMenuLanguage(MenuLanguage::english);
+    for (auto& [name, bytes] : polish) {
+        auto english = files.find(name);
+        if (english == files.end() || english->second != bytes)
+            files["LANG\\PL\\" + name] = std::move(bytes);
+    }
+}

@@ -55,3 +55,8 @@ Box atlasBox(const AtlasButton& face, int side);
 // Adds every menu file. The main menu's background shows a garden, so the gardens must be
 // in `files` already.
 void addMenus(DataFiles& files);
+
+// The menus again in Polish: every file that comes out different from the English one is
+// added under "LANG\PL\" with its own name (the game looks there first when it speaks
+// Polish). Call after addMenus.
+void addPolishMenus(DataFiles& files);

@@ -1,5 +1,7 @@
 #include "text_table.h"
 
+#include <string_view>
+
 const MenuTexts& englishTexts() {
     static const MenuTexts texts = {
         .title = "OXA",
@@ -55,6 +57,78 @@ const MenuTexts& englishTexts() {
     return texts;
 }
 
+namespace {
+
+struct Translation {
+    std::string_view english;
+    std::string_view translated;
+};
+
+// Polish beside English.
+constexpr Translation polishWords[] = {
+    {"the busy little bee", "pracowita mała pszczółka"},
+    {"New game", "Nowa gra"},
+    {"Continue", "Dalej"},
+    {"Settings", "Ustawienia"},
+    {"Controls", "Sterowanie"},
+    {"Best scores", "Najlepsze wyniki"},
+    {"Credits", "Autorzy"},
+    {"Quit", "Wyjście"},
+    {"Stop playing?", "Kończymy grę?"},
+    {"Yes", "Tak"},
+    {"No", "Nie"},
+    {"How to fly", "Jak latać"},
+    {"Move the mouse left and right to turn,\nup to fly higher, down to fly lower",
+     "Myszka w lewo i w prawo skręca,\nw górę wznosi, w dół zniża lot"},
+    {"Hold the Up arrow\nto fly faster", "Trzymaj strzałkę w górę,\nby lecieć szybciej"},
+    {"Hold the Down arrow\nto slow down and fly back",
+     "Trzymaj strzałkę w dół,\nby zwolnić i lecieć w tył"},
+    {"Esc takes you back\nto the menu", "Esc wraca\ndo menu"},
+    {"How to play", "Jak grać"},
+    {"Fly low over the glowing nectar", "Leć nisko nad lśniącym nektarem"},
+    {"You can carry five drops", "Uniesiesz pięć kropli"},
+    {"Take them home to the hive", "Zanieś je do ula"},
+    {"Jar full? Fly into the hive!", "Słoik pełny? Wleć do ula!"},
+    {"Watch out for nectar thieves!", "Uważaj na złodziei nektaru!"},
+    {"Clocks give you more time", "Zegary dają więcej czasu"},
+    {"OXA, a game for children", "OXA, gra dla dzieci"},
+    {"Made by the OXA team", "Zrobił ją zespół OXA"},
+    {"Every picture, sound and tune", "Każdy obrazek, dźwięk i melodię"},
+    {"is made by our own programs", "tworzą nasze własne programy"},
+    {"Letters: Comic Neue by Craig Rozynski,", "Litery: Comic Neue (Craig Rozynski,"},
+    {"Hrant Papazian and Brandon Schoech,", "Hrant Papazian i Brandon Schoech),"},
+};
+
+MenuLanguage currentLanguage = MenuLanguage::english;
+
+void translate(std::string& text) {
+    for (const Translation& pair : polishWords)
+        if (pair.english == text) {
+            text = pair.translated;
+            return;
+        }
+}
+
+}  // namespace
+
+MenuTexts translatedTexts(MenuLanguage language) {
+    MenuTexts texts = englishTexts();
+    if (language == MenuLanguage::english) return texts;
+    for (std::string* text : {&texts.title, &texts.subtitle, &texts.quitQuestion, &texts.yes,
+                              &texts.no, &texts.pageButton, &texts.controlsTitle,
+                              &texts.escapeKey, &texts.helpTitle, &texts.creditsTitle})
+        translate(*text);
+    for (std::string& text : texts.mainMenuButtons) translate(text);
+    for (PageLine& line : texts.controlsLines) translate(line.text);
+    for (PageLine& line : texts.helpLines) translate(line.text);
+    for (std::string& text : texts.creditsLines) translate(text);
+    return texts;
+}
+
+void setMenuLanguage(MenuLanguage language) { currentLanguage = language; }
+
 const MenuTexts& menuTexts() {
-    return englishTexts();
+    static const MenuTexts english = translatedTexts(MenuLanguage::english);
+    static const MenuTexts polish = translatedTexts(MenuLanguage::polish);
+    return currentLanguage == MenuLanguage::polish ? polish : english;
 }

@@ -59,5 +59,16 @@ struct MenuTexts {
 
 const MenuTexts& englishTexts();
 
-// The table the data tree is made with.
+// The languages of the menu pictures. English is the table above; another language is a
+// list of pairs, each English text beside its translation, and a text with no pair stays
+// English (a new word shows in English until it is translated).
+enum class MenuLanguage { english, polish };
+
+// The table of a language, made from the English one.
+MenuTexts translatedTexts(MenuLanguage language);
+
+// The language menuTexts() gives; English unless set.
+void setMenuLanguage(MenuLanguage language);
+
+// The table the data tree is made with, in the language set.
 const MenuTexts& menuTexts();
