@@ -20,6 +20,7 @@
 #include "game/pickup_icons.h"
 #include "game/stage_settings.h"
 #include "menus/menu_pointer.h"
+#include "menus/menus.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/screenshot.h"
@@ -74,6 +75,7 @@ void display() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         if (medium.screen == ScreenPlaying) {
             frameDrawer();
+            drawCountdown();
         } else {
             const ScreenHandlers* handlers = currentScreenHandlers();
             if (handlers && handlers->draw) handlers->draw();
@@ -107,6 +109,7 @@ void housekeepingTick(int) {
     rearm(1000, housekeepingTick);
     guarded([] {
         switchMusic(medium.screen);
+        countdownSecond();
         char text[32];
         auto result = std::to_chars(text, text + sizeof text, medium.frameCounter);
         medium.fpsText.assign(text, result.ptr);

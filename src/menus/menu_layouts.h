@@ -52,3 +52,74 @@ namespace pageMenu {
 inline constexpr int pageList = 0, buttonList = 1, listCount = 2;
 inline constexpr std::array<MenuRect, 1> buttons{{{55.97f, 70, 2.93f, 8.08f}}};
 }  // namespace pageMenu
+
+// "MEN\DAT\menutryb.mex", the difficulty screen: list 0 the background, list 2 its picture,
+// list 3 the back button, lists 4 to 6 the three difficulty buttons (list 1 is never drawn).
+namespace difficultyMenu {
+enum Button : int { back, easy, middle, hard };
+inline constexpr int backgroundList = 0, pictureList = 2, backList = 3, firstDifficultyList = 4;
+inline constexpr int listCount = 7;
+inline constexpr std::array<MenuRect, 4> buttons{{
+    {55.97f, 70, 2.93f, 8.08f},  // back
+    {14, 30, 12, 19},            // difficulty 1
+    {32, 48, 12, 19},            // difficulty 2
+    {50, 66, 12, 19},            // difficulty 3
+}};
+}  // namespace difficultyMenu
+
+// "MEN\DAT\metrybzr.mex", the level choice: list 0 the background, then the ten level buttons
+// and the back button on the lists below; levels 1 to 5 along the bottom row, 6 to 10 above.
+namespace levelMenu {
+inline constexpr int levelCount = 10;
+inline constexpr int backgroundList = 0, backList = 11, listCount = 12;
+// The list of level L at [L - 1].
+inline constexpr std::array<int, levelCount> levelLists{4, 1, 2, 3, 5, 10, 9, 8, 7, 6};
+// Level L at [L - 1], then the back button.
+inline constexpr std::array<MenuRect, levelCount + 1> buttons{{
+    {2.96f, 17.33f, 35.28f, 49.07f},
+    {17.96f, 32.33f, 35.28f, 49.07f},
+    {32.96f, 47.33f, 35.28f, 49.07f},
+    {47.96f, 62.33f, 35.28f, 49.07f},
+    {62.96f, 77.33f, 35.28f, 49.07f},
+    {2.96f, 17.33f, 14.28f, 28.07f},
+    {17.96f, 32.33f, 14.28f, 28.07f},
+    {32.96f, 47.33f, 14.28f, 28.07f},
+    {47.96f, 62.33f, 14.28f, 28.07f},
+    {62.96f, 77.33f, 14.28f, 28.07f},
+    {55.97f, 70, 2.93f, 8.08f},  // back
+}};
+inline constexpr int backButton = levelCount;
+}  // namespace levelMenu
+
+// The level pictures: two sheets of 3 x 3 cells ("menuzrec" levels 1 to 9 in reading order,
+// "menueduk" level 10 in its top-left cell). Cell edges in texture space, t up.
+namespace levelPictures {
+inline constexpr float cellEdges[4] = {0, 0.33f, 0.66f, 1};
+struct Cell {
+    int sheet;  // 0 menuzrec, 1 menueduk, -1 none
+    float s0, t0, s1, t1;
+};
+constexpr Cell cellOfLevel(int level) {
+    if (level < 1 || level > 10) return {-1, 0, 0, 0, 0};
+    const int cell = level == 10 ? 1 : level;
+    const int column = (cell - 1) % 3, row = (cell - 1) / 3;
+    return {level == 10 ? 1 : 0, cellEdges[column], cellEdges[2 - row], cellEdges[column + 1],
+            cellEdges[3 - row]};
+}
+}  // namespace levelPictures
+
+// "MEN\DAT\menuin.mex", the loading picture: list 0 the picture, list 1 what lies over it;
+// the level's own picture is drawn on `pictureRect`.
+namespace loadingMenu {
+inline constexpr int listCount = 2;
+inline constexpr MenuRect pictureRect{28.46f, 51.54f, 19.29f, 41.69f};
+}  // namespace loadingMenu
+
+// "MEN\DAT\odliczan.mex", the countdown: four pictures. Step 1 of the countdown shows list 3,
+// steps 2, 3 and 4 lists 0, 1 and 2; step 0 shows nothing and step 5 ends it.
+namespace countdownMenu {
+inline constexpr int listCount = 4;
+constexpr int listOfStep(int step) {
+    return step >= 1 && step <= 4 ? (step + 2) % 4 : -1;
+}
+}  // namespace countdownMenu

@@ -16,6 +16,7 @@
 #include "creature_models.h"
 #include "data_tree.h"
 #include "menu_art.h"
+#include "play_menu_art.h"
 #include "music.h"
 #include "panel_art.h"
 #include "png_dump.h"
@@ -35,6 +36,7 @@ DataFiles buildEverything() {
     addCreatures(files);
     addPanel(files);
     addMenus(files);
+    addPlayMenus(files);
     addSoundEffects(files);
     addMusic(files);
     return files;

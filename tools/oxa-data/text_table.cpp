@@ -43,6 +43,11 @@ const MenuTexts& englishTexts() {
                 "Hrant Papazian and Brandon Schoech,",
                 "SIL Open Font License 1.1",
             },
+        .difficultyTitle = "How busy is your bee?",
+        .difficultyNames = {"Easy", "Medium", "Hard"},
+        .backButton = "Back",
+        .loadingText = "Flying to the garden...",
+        .countdownWords = {"3", "2", "1", "Go!"},
     };
     return texts;
 }

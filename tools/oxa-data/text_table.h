@@ -43,6 +43,12 @@ struct MenuTexts {
     std::vector<PageLine> helpLines;
     std::string creditsTitle;
     std::vector<std::string> creditsLines;  // an empty string leaves a gap
+
+    std::string difficultyTitle;
+    std::vector<std::string> difficultyNames;  // easy, middle, hard
+    std::string backButton;
+    std::string loadingText;
+    std::vector<std::string> countdownWords;  // shown one a second before play
 };
 
 const MenuTexts& englishTexts();
