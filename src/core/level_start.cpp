@@ -156,7 +156,7 @@ void applyStageEnd(const StageEnd& end, bool won) {
     const int collected = glh::kontrol.clock.collected;
     const int stolen = loadsStolenThisStage();
     freeStageAssets();
-    medium.screen = ScreenSummary;
+    showSummary();
     glh::kontrol.lastScore = end.score;
     glh::kontrol.resultCode = end.resultCode;
     glh::kontrol.nextLevel = end.nextLevel;

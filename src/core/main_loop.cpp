@@ -110,6 +110,7 @@ void housekeepingTick(int) {
     guarded([] {
         switchMusic(medium.screen);
         countdownSecond();
+        recordsSecond();
         char text[32];
         auto result = std::to_chars(text, text + sizeof text, medium.frameCounter);
         medium.fpsText.assign(text, result.ptr);

@@ -74,7 +74,8 @@ void MainMenu::onClick() {
             open(menu_ste, ScreenControls);
             break;
         case mainMenu::records:
-            // The records screen (10) opens here with the current difficulty's table.
+            buttons.setAll(0);
+            showRecords();
             return;
         case mainMenu::credits:
             open(menu_aut, ScreenCredits);

@@ -5,6 +5,7 @@
 // them, so a child clicks on what she sees.
 
 #include <array>
+#include <cstddef>
 
 struct MenuRect {
     float left, right, bottom, top;
@@ -123,3 +124,39 @@ constexpr int listOfStep(int step) {
     return step >= 1 && step <= 4 ? (step + 2) % 4 : -1;
 }
 }  // namespace countdownMenu
+
+// "MEN\DAT\menupod.mex", the level summary: list 0 the background, lists 1 to 4 its
+// pictures, list 5 the continue button. The three scores are written at `scoreX` on the
+// rows `scoreRows` (nectar points, time points, running total).
+namespace summaryMenu {
+inline constexpr int backgroundList = 0, firstPictureList = 1, buttonList = 5, listCount = 6;
+inline constexpr std::array<MenuRect, 1> buttons{{{66.19f, 73.97f, 4.99f, 11.89f}}};
+inline constexpr int scoreX = 46;
+inline constexpr int scoreRows[3] = {35, 27, 19};
+}  // namespace summaryMenu
+
+// "MEN\DAT\menuwyn.mex", the best scores: list 0 the background, list 1 the back button,
+// lists 2 to 4 the tabs of difficulties 1 to 3. The tabs take the whole-number pointer
+// inclusively (x 9 to 21 is the first tab), the back button exclusively.
+namespace recordsMenu {
+enum Button : int { back, tab1, tab2, tab3 };
+inline constexpr int backgroundList = 0, backList = 1, firstTabList = 2, listCount = 5;
+struct WholeRect {
+    int left, right, bottom, top;  // inclusive
+    constexpr bool contains(int x, int y) const {
+        return x >= left && x <= right && y >= bottom && y <= top;
+    }
+};
+inline constexpr std::array<WholeRect, 3> tabs{{{9, 21, 6, 8}, {25, 37, 6, 8}, {41, 53, 6, 8}}};
+// Where a tab's face is drawn: every point the pointer may take in it, and a unit more.
+constexpr MenuRect tabFace(int tab) {
+    const WholeRect& t = tabs[static_cast<std::size_t>(tab)];
+    return {static_cast<float>(t.left), static_cast<float>(t.right + 1),
+            static_cast<float>(t.bottom), static_cast<float>(t.top + 1)};
+}
+inline constexpr MenuRect backButton{55.97f, 70, 2.93f, 8.08f};
+inline constexpr int rowX = 5;
+constexpr int rowY(int k) {
+    return 55 - 5 * k;  // k = 1 to 9
+}
+}  // namespace recordsMenu

@@ -6,6 +6,7 @@
 #include "menus/menu_pointer.h"
 #include "menus/menu_screens.h"
 #include "menus/play_screens.h"
+#include "menus/score_screens.h"
 
 namespace {
 
@@ -14,8 +15,9 @@ MenuFlow flow;
 // Every menu screen in the order the game frees and reloads them: main menu, settings,
 // difficulty, quit, level choice, summary, results, controls, credits. The settings,
 // difficulty, level choice, summary and results screens take their places here.
-const std::array<glh::MenuScreen*, 6> menusInOrder = {
-    &glh::menu_one, &glh::menu_try, &glh::menu_ko, &glh::menu_zrec, &glh::menu_ste, &glh::menu_aut};
+const std::array<glh::MenuScreen*, 8> menusInOrder = {
+    &glh::menu_one, &glh::menu_try, &glh::menu_ko,  &glh::menu_zrec,
+    &glh::menu_pod, &glh::menu_wyn, &glh::menu_ste, &glh::menu_aut};
 
 // Table entries for a screen: screens 1 to 6 hear the pointer in menu units as floats, 9 to
 // 12 in whole units.
@@ -48,7 +50,9 @@ void connectMenus(const MenuFlow& menuFlow) {
     screenHandlers[ScreenDifficulty] = floatPointerScreen<glh::menu_try>();
     screenHandlers[ScreenLevelChoice] = floatPointerScreen<glh::menu_zrec>();
     screenHandlers[ScreenLoading].draw = drawLoadingPicture;
-    // Settings (2), summary (9) and results (10) join the table here.
+    screenHandlers[ScreenSummary] = wholePointerScreen<glh::menu_pod>();
+    screenHandlers[ScreenResults] = wholePointerScreen<glh::menu_wyn>();
+    // Settings (2) joins the table here.
 }
 
 const MenuFlow& menuFlow() {

@@ -44,3 +44,11 @@ void startCountdown();
 void countdownSecond();  // the one-second housekeeping tick
 void drawCountdown();    // over the world, every frame of play
 void freeCountdown();
+
+// After a level: the summary of its points (screen 9), loaded once and kept across levels.
+void showSummary();
+// The best scores (screen 10) of the current difficulty, with the name entry on the row the
+// level end won, if any.
+void showRecords();
+void typeIntoRecords(unsigned char c);  // every key typed while the best scores show
+void recordsSecond();                   // the one-second tick: the caret blinks

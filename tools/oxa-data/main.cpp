@@ -17,6 +17,7 @@
 #include "data_tree.h"
 #include "menu_art.h"
 #include "play_menu_art.h"
+#include "score_menu_art.h"
 #include "music.h"
 #include "panel_art.h"
 #include "png_dump.h"
@@ -37,6 +38,7 @@ DataFiles buildEverything() {
     addPanel(files);
     addMenus(files);
     addPlayMenus(files);
+    addScoreMenus(files);
     addSoundEffects(files);
     addMusic(files);
     return files;

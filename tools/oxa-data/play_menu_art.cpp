@@ -8,6 +8,7 @@
 #include "menu_art.h"
 #include "menu_pictures.h"
 #include "preview.h"
+#include "score_menu_art.h"
 #include "srm_writer.h"
 #include "text_art.h"
 #include "text_table.h"
@@ -91,6 +92,7 @@ Image difficultyFaces() {
         const Box lit{box.x0 + 512, box.y0, box.x1 + 512, box.y1};
         paintDifficultyFace(image, lit, word, difficultyColours[k], k + 1, true);
     }
+    paintRecordTabs(image);
     bleedColours(image);
     return flipped(image);
 }

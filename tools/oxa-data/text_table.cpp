@@ -48,6 +48,9 @@ const MenuTexts& englishTexts() {
         .backButton = "Back",
         .loadingText = "Flying to the garden...",
         .countdownWords = {"3", "2", "1", "Go!"},
+        .summaryTitle = "Your points",
+        .summaryLabels = {"Nectar", "Time left", "All together"},
+        .recordsTitle = "Best scores",
     };
     return texts;
 }

@@ -49,6 +49,10 @@ struct MenuTexts {
     std::string backButton;
     std::string loadingText;
     std::vector<std::string> countdownWords;  // shown one a second before play
+
+    std::string summaryTitle;
+    std::vector<std::string> summaryLabels;  // nectar points, time points, total
+    std::string recordsTitle;
 };
 
 const MenuTexts& englishTexts();
