@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "__SNG/sound_table.h"
+#include "core/display_record.h"
 #include "core/frame_time.h"
 #include "core/game_flow.h"
 #include "core/game_state.h"
@@ -77,6 +78,9 @@ void display() {
             frameDrawer();
             drawCountdown();
         } else {
+            // The menus fill the game's screen, a window smaller than the desktop included:
+            // only the level start sets the viewport otherwise.
+            glViewport(0, 0, ekran.width, ekran.height);
             const ScreenHandlers* handlers = currentScreenHandlers();
             if (handlers && handlers->draw) handlers->draw();
             drawMenuPointer();
