@@ -28,6 +28,9 @@ record() {
 
 record level01-autopilot --autopilot --level 1
 record level05-autopilot-icons --autopilot --level 5
+# A whole game through the menus: New game, level 1, the summary, level 2's clock runs
+# out, a name in the best scores, the quit.
+record menus-level01 --autopilot --menu-levels 1-1
 
 # Nobody at the controls: the pointer rests at the centre and the bee waits by the hive
 # until the clock runs out (the five seconds of the countdown and 5:00 at 33 ms a frame are
