@@ -63,6 +63,20 @@ void RecordsScreen::draw() {
     inOverlay([this] {
         background_.bind();
         lists_[recordsMenu::backgroundList].callList();
+        // A light board under the rows, so that the names read well over the garden.
+        glDisable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glColor4f(1, 0.98f, 0.88f, 0.8f);
+        glBegin(GL_QUADS);
+        glVertex2f(3, 9.5f);
+        glVertex2f(70, 9.5f);
+        glVertex2f(70, 56.5f);
+        glVertex2f(3, 56.5f);
+        glEnd();
+        glDisable(GL_BLEND);
+        glEnable(GL_TEXTURE_2D);
+        glColor3f(1, 1, 1);
         tabs_.bind();
         for (int k = 0; k < 3; ++k)
             drawLitOrPlain(lists_[recordsMenu::firstTabList + k], buttons.lit(k + 1));
@@ -133,6 +147,14 @@ RecordsScreen menu_wyn;
 
 void showRecords() {
     glh::menu_wyn.showTableOfPlay();
+    if (medium.screen == ScreenMainMenu && opera.editedRow < 0) {
+        // From the main menu: the current difficulty's table as the file keeps it.
+        try {
+            readProgress(tabwyn, medium.difficulty);
+        } catch (const DataError& error) {
+            std::fprintf(stderr, "oxa: %s\n", error.report().c_str());
+        }
+    }
     glh::menu_wyn.loadTextures();
     glh::menu_wyn.loadLayout();
     medium.screen = ScreenResults;
