@@ -104,8 +104,11 @@ Image difficultyTitlePicture() {
     const Box plateBox{b.x0 + 40, b.y0 + 60, b.x1 - 40, b.y0 + 220};
     shadow(image, plateBox, 40, 8, 0.4f);
     plate(image, plateBox, 40, 8, hex(0xff8f00), hex(0xfffde7), hex(0xffecb3));
-    const TextMask title = setTextToFit(texts.difficultyTitle, 5 * pixelsPerUnit, plateBox.w() - 240);
-    paintTextCentred(image, title, plateBox.cx() + 40, plateBox.cy(),
+    // The bee on the left, the question beside it.
+    const float textLeft = plateBox.x0 + 210, textRight = plateBox.x1 - 40;
+    const TextMask title =
+        setTextToFit(texts.difficultyTitle, 5 * pixelsPerUnit, textRight - textLeft);
+    paintTextCentred(image, title, (textLeft + textRight) / 2, plateBox.cy(),
                      {hex(0xffee58), hex(0xff8f00), ink, 6});
     paintBee(image, plateBox.x0 + 110, plateBox.cy(), 150);
     bleedColours(image);
