@@ -214,4 +214,40 @@ TEST_F(Menus, ARecordsTabLeavesTheTableOfPlayAndTheDifficultyAlone) {
     tabwyn = ProgressTable{};
 }
 
+// The summary's button leads by the outcome: the next level (after level 9, level 10), the
+// main menu, or the best scores.
+TEST_F(Menus, TheSummaryLeadsOnByItsOutcome) {
+    static int started = 0;
+    MenuFlow flow = menuFlow();
+    flow.startLevel = [](int level) {
+        started = level;
+        return true;
+    };
+    connectMenus(flow);
+    loadedFlags.summary = loadedFlags.results = {true, true};
+    struct Case {
+        int outcome, nextLevel;
+        int screen, started;
+    };
+    const Case cases[] = {
+        {resultNextLevel, 10, ScreenSummary, 10},
+        {resultGameOver, 0, ScreenMainMenu, 0},
+        {resultBestScores, 0, ScreenResults, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.outcome);
+        started = 0;
+        medium.screen = ScreenSummary;
+        glh::kontrol.resultCode = c.outcome;
+        glh::kontrol.nextLevel = c.nextLevel;
+        pointAt(60, 30);  // off the button: nothing
+        click();
+        EXPECT_EQ(medium.screen, ScreenSummary);
+        pointAt(70, 8);  // the continue button
+        click();
+        EXPECT_EQ(medium.screen, c.screen);
+        EXPECT_EQ(started, c.started);
+    }
+}
+
 }  // namespace
