@@ -190,8 +190,9 @@ Image loadingFramePicture() {
 
 // --- Countdown ---
 
-// Four pictures in the quarters of the texture; list k shows quarter k.
-constexpr MenuRect countdownRect{28, 52, 18, 42};
+// Four pictures in the quarters of the texture; list k shows quarter k. They stand above
+// the bee, who stays in sight while she waits.
+constexpr MenuRect countdownRect{31, 49, 36, 54};
 
 Box countdownQuarter(int list) {
     const float x = static_cast<float>(list % 2) * 512, y = static_cast<float>(list / 2) * 512;
