@@ -120,6 +120,8 @@ void freeEverything() {
     glh::spritte_tx.freeTextures();
     glh::kontrol.freeTextures();
     freeAllMenuTextures();
+    freeLoadingPicture();
+    freeCountdown();
     for (int i = 0; i < sceneCount; ++i) allGardenScenes()[i]->freeModel();
     glh::motyl_tx.freeModel();
     glh::gl_oxa_model.freeModel();
@@ -132,9 +134,7 @@ void freeEverything() {
 
 void reloadAllTextures() {
     const int previousScreen = medium.screen;
-    // The loading picture is shown meanwhile once it exists.
-    medium.screen = ScreenLoading;
-    drawOneFrame();
+    showLoadingPicture(medium.currentLevel);
     reloadSceneTextures();
     auto reload = [](bool loaded, auto& group) {
         if (!loaded) return;
@@ -147,6 +147,7 @@ void reloadAllTextures() {
     reload(loadedFlags.flowers.textures, glh::gl_kwiata);
     reload(loadedFlags.bee.textures, glh::gl_oxa_model);
     reloadMenuTextures();
+    freeLoadingPicture();
     medium.screen = previousScreen;
     drawOneFrame();
 }

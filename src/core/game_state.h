@@ -31,6 +31,7 @@ struct Medium {
     unsigned long window = 0;    // the game window (X window id)
     int currentLevel = 0;        // 1 to 10 while a level is in progress, else 0
     int countdownActive = 0;     // 1 while the countdown before play runs
+    int countdownStep = 0;       // whole seconds of the countdown; play begins at 5
     int bonusActive = 0;         // 1 while a speed icon's boost runs
 };
 

@@ -7,6 +7,7 @@
 #include "game/kamera.h"
 #include "game/kontrol.h"
 #include "menus/menu_pointer.h"
+#include "menus/menus.h"
 #include "platform/window.h"
 
 ScreenHandlers screenHandlers[screenCount];
@@ -24,6 +25,12 @@ void toMenuUnits(int x, int y, float& mx, float& my) {
 void gameKeyboard(unsigned char key, int x, int y) {
     (void)x;
     (void)y;
+    // The best scores' name entry takes every key, '!' and '6' included.
+    if (medium.screen == ScreenResults) {
+        typeIntoRecords(key);
+        platform::postRedisplay();
+        return;
+    }
     if (key == '!') medium.showFps = !medium.showFps;
     if (key == '6') playEffect(SlotBounce);
     if (medium.screen == ScreenPlaying && key == 27) {
@@ -32,7 +39,6 @@ void gameKeyboard(unsigned char key, int x, int y) {
             stageStopped;  // the level stays loaded; "continue" resumes it
         showMainMenu();
     }
-    // The results screen's name entry takes every key, '!' and '6' included.
     platform::postRedisplay();
 }
 

@@ -21,6 +21,7 @@
 #include "game/placement_map.h"
 #include "game/progress_file.h"
 #include "game/stage_settings.h"
+#include "menus/menus.h"
 #include "platform/data_paths.h"
 #include "scenes/garden_scene.h"
 
@@ -88,17 +89,15 @@ void placeBee() {
 
 }  // namespace
 
-void startLevel(const std::string& levelId) {
+bool startLevel(const std::string& levelId) {
     auto files = readStageFiles(levelId);
     if (!files) {
         showMainMenu();
-        return;
+        return false;
     }
     freeStageAssets();
-    medium.screen = ScreenLoading;
     opera.exitOpen = 0;
-    // The loading picture of the level is built and shown here.
-    drawOneFrame();
+    showLoadingPicture(medium.currentLevel);
 
     model = std::move(files->settings);
     setPlayPerspective();
@@ -119,8 +118,20 @@ void startLevel(const std::string& levelId) {
     layOutPickupIcons();
 
     startFlight();
+    freeLoadingPicture();
     medium.screen = ScreenPlaying;
-    // The countdown before play starts here once it can be shown.
+    startCountdown();
+    return true;
+}
+
+bool startChosenLevel(int level) {
+    const int previousLevel = medium.currentLevel;
+    medium.currentLevel = level;
+    if (startLevel(twoDigitLevelId(level))) return true;
+    // Nothing of the level in progress was freed: "continue" goes on with it, and the
+    // running total stays as it was.
+    medium.currentLevel = previousLevel;
+    return false;
 }
 
 void stageClockTimer() {
@@ -145,7 +156,7 @@ void applyStageEnd(const StageEnd& end, bool won) {
     const int collected = glh::kontrol.clock.collected;
     const int stolen = loadsStolenThisStage();
     freeStageAssets();
-    medium.screen = ScreenSummary;
+    showSummary();
     glh::kontrol.lastScore = end.score;
     glh::kontrol.resultCode = end.resultCode;
     glh::kontrol.nextLevel = end.nextLevel;

@@ -8,9 +8,14 @@
 // Starts the level with this two-digit id ("03") at the current difficulty; the caller has
 // set medium.currentLevel. When the stage file, its placement map or its collision mesh is
 // missing or damaged, one line on stderr says which and why, the game goes back to the
-// main menu, and nothing of the level in progress is freed. A collision mesh without
+// main menu, nothing of the level in progress is freed, and it returns false. Play begins
+// after the countdown. A collision mesh without
 // groups is played without collisions (and one line says the hive cannot be entered).
-void startLevel(const std::string& levelId);
+bool startLevel(const std::string& levelId);
+
+// A level chosen in the menus (or the summary's next level): medium.currentLevel becomes
+// `level` only if the level starts; otherwise it keeps the level in progress.
+bool startChosenLevel(int level);
 
 // The one-second stage clock.
 void stageClockTimer();

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "__SNG/sound_table.h"
+#include "core/display_record.h"
 #include "core/frame_time.h"
 #include "core/game_flow.h"
 #include "core/game_state.h"
@@ -20,6 +21,7 @@
 #include "game/pickup_icons.h"
 #include "game/stage_settings.h"
 #include "menus/menu_pointer.h"
+#include "menus/menus.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
 #include "platform/screenshot.h"
@@ -74,7 +76,11 @@ void display() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         if (medium.screen == ScreenPlaying) {
             frameDrawer();
+            drawCountdown();
         } else {
+            // The menus fill the game's screen, a window smaller than the desktop included:
+            // only the level start sets the viewport otherwise.
+            glViewport(0, 0, ekran.width, ekran.height);
             const ScreenHandlers* handlers = currentScreenHandlers();
             if (handlers && handlers->draw) handlers->draw();
             drawMenuPointer();
@@ -107,6 +113,8 @@ void housekeepingTick(int) {
     rearm(1000, housekeepingTick);
     guarded([] {
         switchMusic(medium.screen);
+        countdownSecond();
+        recordsSecond();
         char text[32];
         auto result = std::to_chars(text, text + sizeof text, medium.frameCounter);
         medium.fpsText.assign(text, result.ptr);

@@ -24,7 +24,12 @@ const char* const usageText =
     "  --difficulty D       the difficulty (1 to 3) for --level (default 1)\n"
     "  --once               with --level: exit when the level ends\n"
     "  --levels A-B         with --autopilot: play levels A to B one after another\n"
-    "  --autopilot          the autopilot plays (with --level or --levels)\n"
+    "  --autopilot          the autopilot plays; without --level it plays the whole\n"
+    "                       game through the menus: New game, the difficulty\n"
+    "                       (--difficulty), level after level, a name in the best\n"
+    "                       scores, then Quit\n"
+    "  --menu-levels A-B    with --autopilot and no --level: start at level A, play up\n"
+    "                       to level B, then let the next level's clock run out\n"
     "  --record FILE        write every frame's input to FILE (fixed-step mode;\n"
     "                       16 ms a frame unless --fixed-step says otherwise)\n"
     "  --replay FILE        play FILE's input again, in its step, level and difficulty\n"
@@ -141,6 +146,18 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
             }
             options.level = static_cast<int>(number);
             options.lastLevel = static_cast<int>(last);
+        } else if (arg == "--menu-levels") {
+            auto range = value("a range of levels");
+            if (!range) return OptionsResult::Error;
+            const size_t dash = range->find('-');
+            long last = 0;
+            if (dash == std::string::npos || !parseCount(range->substr(0, dash), 1, 10, number) ||
+                !parseCount(range->substr(dash + 1), number, 10, last)) {
+                error = "--menu-levels takes a range of levels like 1-2, not '" + *range + "'";
+                return OptionsResult::Error;
+            }
+            options.menuFirstLevel = static_cast<int>(number);
+            options.menuLastLevel = static_cast<int>(last);
         } else if (arg == "--autopilot") {
             options.autopilot = true;
         } else if (arg == "--record" || arg == "--replay" || arg == "--dump") {
@@ -201,8 +218,8 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
             "or --record";
         return OptionsResult::Error;
     }
-    if (options.autopilot && !options.level) {
-        error = "--autopilot and --bench need --level or --levels";
+    if (options.bench && !options.level) {
+        error = "--bench needs --level";
         return OptionsResult::Error;
     }
     if (options.lastLevel && !options.autopilot) {

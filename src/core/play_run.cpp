@@ -19,6 +19,7 @@
 #include "core/input_handlers.h"
 #include "core/interactors.h"
 #include "core/level_start.h"
+#include "core/menu_pilot.h"
 #include "core/replay_format.h"
 #include "core/screens.h"
 #include "core/stage_report.h"
@@ -50,7 +51,13 @@ struct Run {
     bool inFrameStart = false;
     uint32_t paceStart = 0;  // real milliseconds when a person's recording started
     long framesStarted = 0;
+    bool viaMenus = false;  // the autopilot plays the whole game through the menus
+    MenuPilot pilot;
 } run;
+
+MenuPilot::View menuView() {
+    return {medium.screen, medium.currentLevel, opera.editedRow, ekran.width, ekran.height};
+}
 
 platform::FedInput fed;
 
@@ -141,7 +148,20 @@ std::optional<FrameInput> nextFrameInput() {
         case Player::Replay:
             return run.reader->next();
         case Player::Autopilot:
-            frame = medium.screen == ScreenPlaying ? autopilotControls() : run.previous;
+            if (run.viaMenus && medium.screen != ScreenPlaying) {
+                frame = run.previous;
+                frame.events = run.pilot.step(menuView());
+                frame.cursorX = run.pilot.cursorX;
+                frame.cursorY = run.pilot.cursorY;
+                return frame;
+            }
+            if (run.viaMenus && !run.pilot.flies(menuView())) {
+                // Past the last level: the bee waits, the pointer in the middle.
+                frame.cursorX = ekran.width / 2;
+                frame.cursorY = ekran.height / 2;
+            } else {
+                frame = medium.screen == ScreenPlaying ? autopilotControls() : run.previous;
+            }
             frame.events.clear();
             // The X server reports a moved pointer as a motion event; the game takes the
             // bee's nose up or down from it.
@@ -181,7 +201,7 @@ void keepPace() {
 
 // The autopilot's runner: once a stage has ended, on to the next level or out.
 void runOn(FrameInput& frame) {
-    if (run.player != Player::Autopilot || medium.screen != ScreenSummary) return;
+    if (run.player != Player::Autopilot || run.viaMenus || medium.screen != ScreenSummary) return;
     if (run.level < run.lastLevel) {
         frame.events.push_back({InputEvent::NextLevel, run.level + 1});
         startNextLevel(run.level + 1);
@@ -222,6 +242,10 @@ void setUpRun(const Options& options) {
     run.benchFrames = options.benchFrames;
     run.windowWidth = ekran.width;
     run.windowHeight = ekran.height;
+    run.viaMenus = options.autopilot && options.level == 0;
+    run.pilot.difficulty = options.difficulty;
+    run.pilot.firstLevel = options.menuFirstLevel;
+    run.pilot.lastLevel = options.menuLastLevel;
     if (run.reader)
         run.player = Player::Replay;
     else if (options.autopilot)
@@ -255,6 +279,11 @@ void beginFrame() {
     noteFrameStart(medium.screen == ScreenPlaying);
     ++run.framesStarted;
     if (run.player == Player::Recorded) keepPace();
+    if (run.viaMenus && medium.screen == ScreenPlaying && medium.currentLevel != run.level) {
+        // A level started from the menus: the autopilot forgets the last one.
+        run.level = medium.currentLevel;
+        resetAutopilot();
+    }
     auto frame = nextFrameInput();
     if (!frame) finish();  // the replay is over
     if (run.player != Player::WindowSystem) {

@@ -82,7 +82,7 @@ std::optional<ReplayHeader> parseHeaderLine(std::string_view line) {
     ReplayHeader header;
     int step = 0;
     if (!parseInt(w[1], header.version) || header.version != 1 || !parseInt(w[3], step) ||
-        step < 1 || step > 1000 || !parseInt(w[5], header.level) || header.level < 1 ||
+        step < 1 || step > 1000 || !parseInt(w[5], header.level) || header.level < 0 ||
         header.level > 10 || !parseInt(w[7], header.difficulty) || header.difficulty < 1 ||
         header.difficulty > 3)
         return std::nullopt;

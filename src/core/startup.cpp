@@ -121,7 +121,7 @@ void runGame(const Options& requested, int argc, char** argv) {
     ekran.queryMode();
     glEnable(GL_DEPTH_TEST);
     // The menus reach the game only through this flow.
-    connectMenus({resumeLevel, [] { quitGame(0); }, drawOneFrame});
+    connectMenus({resumeLevel, [] { quitGame(0); }, drawOneFrame, startChosenLevel});
     loadMainMenu();
     platform::hideSystemCursor();
     medium.screen = ScreenMainMenu;

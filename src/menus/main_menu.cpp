@@ -3,6 +3,7 @@
 #include "menus/menu_pointer.h"
 #include "menus/menu_screens.h"
 #include "menus/menus.h"
+#include "menus/play_screens.h"
 #include "menus/settings_screen.h"
 #include "platform/input.h"
 
@@ -60,8 +61,8 @@ void MainMenu::onHover(float mx, float my) {
 void MainMenu::onClick() {
     switch (buttons.clicked()) {
         case mainMenu::newGame:
-            // The difficulty screen (5) opens here, on the way to the level choice.
-            return;
+            open(menu_try, ScreenDifficulty);
+            break;
         case mainMenu::continueGame:
             if (medium.currentLevel == 0) return;  // no level in progress
             buttons.setAll(0);
@@ -74,7 +75,8 @@ void MainMenu::onClick() {
             open(menu_ste, ScreenControls);
             break;
         case mainMenu::records:
-            // The records screen (10) opens here with the current difficulty's table.
+            buttons.setAll(0);
+            showRecords();
             return;
         case mainMenu::credits:
             open(menu_aut, ScreenCredits);

@@ -5,6 +5,8 @@
 #include "core/screens.h"
 #include "menus/menu_pointer.h"
 #include "menus/menu_screens.h"
+#include "menus/play_screens.h"
+#include "menus/score_screens.h"
 #include "menus/settings_screen.h"
 
 namespace {
@@ -14,8 +16,9 @@ MenuFlow flow;
 // Every menu screen in the order the game frees and reloads them: main menu, settings,
 // difficulty, quit, level choice, summary, results, controls, credits. The
 // difficulty, level choice, summary and results screens take their places here.
-const std::array<glh::MenuScreen*, 5> menusInOrder = {&glh::menu_one, &glh::menu_ust, &glh::menu_ko,
-                                                      &glh::menu_ste, &glh::menu_aut};
+const std::array<glh::MenuScreen*, 9> menusInOrder = {
+    &glh::menu_one, &glh::menu_ust, &glh::menu_try, &glh::menu_ko,  &glh::menu_zrec,
+    &glh::menu_pod, &glh::menu_wyn, &glh::menu_ste, &glh::menu_aut};
 
 // Table entries for a screen: screens 1 to 6 hear the pointer in menu units as floats, 9 to
 // 12 in whole units.
@@ -46,8 +49,11 @@ void connectMenus(const MenuFlow& menuFlow) {
     screenHandlers[ScreenSettings] = floatPointerScreen<glh::menu_ust>();
     screenHandlers[ScreenControls] = wholePointerScreen<glh::menu_ste>();
     screenHandlers[ScreenCredits] = wholePointerScreen<glh::menu_aut>();
-    // Loading (3), difficulty (5), level choice (6), summary (9) and results
-    // (10) join the table here.
+    screenHandlers[ScreenDifficulty] = floatPointerScreen<glh::menu_try>();
+    screenHandlers[ScreenLevelChoice] = floatPointerScreen<glh::menu_zrec>();
+    screenHandlers[ScreenLoading].draw = drawLoadingPicture;
+    screenHandlers[ScreenSummary] = wholePointerScreen<glh::menu_pod>();
+    screenHandlers[ScreenResults] = wholePointerScreen<glh::menu_wyn>();
 }
 
 const MenuFlow& menuFlow() {

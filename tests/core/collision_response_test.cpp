@@ -95,7 +95,9 @@ TEST_F(CollisionResponse, TheDoorWinsOnlyOnceTheExitIsOpen) {
 
     opera.exitOpen = 1;
     medium.currentLevel = 1;
+    loadedFlags.summary = {true, true};  // kept from an earlier level: no file to read
     collideWithStage(bee);
+    loadedFlags.summary = {};
     EXPECT_EQ(medium.screen, ScreenSummary);
     EXPECT_EQ(glh::kontrol.resultCode, resultNextLevel);
     EXPECT_EQ(glh::kontrol.nextLevel, 2);

@@ -17,8 +17,11 @@ class MainLoop : public testing::Test {
         platform::scheduler().reset();
         platform::scheduler().setFixedStep(50);
         medium = Medium{};
+        // A stage that ends here shows the summary kept from an earlier level.
+        loadedFlags.summary = {true, true};
     }
     void TearDown() override {
+        loadedFlags.summary = {};
         platform::scheduler().reset();
         platform::scheduler().setFixedStep(0);
     }

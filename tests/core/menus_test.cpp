@@ -15,6 +15,8 @@
 #include "game/kontrol.h"
 #include "menus/menu_pointer.h"
 #include "menus/menu_screens.h"
+#include "menus/score_screens.h"
+#include "game/progress_file.h"
 #include "platform/clock.h"
 #include "platform/scheduler.h"
 
@@ -173,6 +175,79 @@ TEST_F(Menus, FreeingAllMenusClearsEveryFlag) {
     }
     freeAllMenus();  // freeing what is free does nothing
     EXPECT_FALSE(loadedFlags.mainMenu.model);
+}
+
+// The best scores' tabs show another difficulty's table for looking only: the table of
+// play and the difficulty stay, so the next level cannot write one difficulty's progress
+// into another's file. A name typed before is kept, at most as long as the file keeps.
+TEST_F(Menus, ARecordsTabLeavesTheTableOfPlayAndTheDifficultyAlone) {
+    loadedFlags.results = {true, true};
+    medium.difficulty = 1;
+    tabwyn = ProgressTable{};
+    tabwyn.unlocked[2] = 1;
+    tabwyn.scores[0] = 1875;
+    opera.editedRow = 0;
+    showRecords();
+    ASSERT_EQ(medium.screen, ScreenResults);
+    for (char c : std::string("Ola and Ala!!")) gameKeyboard(static_cast<unsigned char>(c), 0, 0);
+    gameKeyboard(8, 0, 0);
+    EXPECT_EQ(tabwyn.names[0], "Ola and Ala!");
+    for (char c : std::string("xyz")) gameKeyboard(static_cast<unsigned char>(c), 0, 0);
+    EXPECT_EQ(tabwyn.names[0], "Ola and Ala!xy");  // 14 characters
+
+    testing::internal::CaptureStderr();
+    pointAt(30, 7);  // the second tab
+    click();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(medium.difficulty, 1);
+    EXPECT_EQ(tabwyn.unlocked[2], 1);
+    EXPECT_EQ(tabwyn.scores[0], 1875);
+    EXPECT_EQ(opera.editedRow, -1);  // the entry ended with the tab
+    EXPECT_NE(&glh::menu_wyn.shownTable(), &tabwyn);
+    gameKeyboard('q', 0, 0);
+    EXPECT_EQ(tabwyn.names[0], "Ola and Ala!xy");
+
+    pointAt(62, 5);  // back
+    click();
+    EXPECT_EQ(medium.screen, ScreenMainMenu);
+    EXPECT_EQ(&glh::menu_wyn.shownTable(), &tabwyn);
+    tabwyn = ProgressTable{};
+}
+
+// The summary's button leads by the outcome: the next level (after level 9, level 10), the
+// main menu, or the best scores.
+TEST_F(Menus, TheSummaryLeadsOnByItsOutcome) {
+    static int started = 0;
+    MenuFlow flow = menuFlow();
+    flow.startLevel = [](int level) {
+        started = level;
+        return true;
+    };
+    connectMenus(flow);
+    loadedFlags.summary = loadedFlags.results = {true, true};
+    struct Case {
+        int outcome, nextLevel;
+        int screen, started;
+    };
+    const Case cases[] = {
+        {resultNextLevel, 10, ScreenSummary, 10},
+        {resultGameOver, 0, ScreenMainMenu, 0},
+        {resultBestScores, 0, ScreenResults, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.outcome);
+        started = 0;
+        medium.screen = ScreenSummary;
+        glh::kontrol.resultCode = c.outcome;
+        glh::kontrol.nextLevel = c.nextLevel;
+        pointAt(60, 30);  // off the button: nothing
+        click();
+        EXPECT_EQ(medium.screen, ScreenSummary);
+        pointAt(70, 8);  // the continue button
+        click();
+        EXPECT_EQ(medium.screen, c.screen);
+        EXPECT_EQ(started, c.started);
+    }
 }
 
 }  // namespace

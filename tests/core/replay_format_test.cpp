@@ -32,7 +32,12 @@ TEST(ReplayFormat, HeaderReadsBackAndRefusesWhatItCannotPlay) {
     EXPECT_EQ(back->difficulty, 2);
     EXPECT_EQ(back->width, 320);
     EXPECT_EQ(back->height, 240);
+    // Level 0: a session that starts at the main menu.
+    auto menus = parseHeaderLine("oxa-replay 1 step 33 level 0 difficulty 2 size 320x240");
+    ASSERT_TRUE(menus);
+    EXPECT_EQ(menus->level, 0);
     for (const char* bad : {"oxa-replay 2 step 33 level 1 difficulty 1 size 320x240",
+                            "oxa-replay 1 step 33 level -1 difficulty 1 size 320x240",
                             "oxa-replay 1 step 0 level 1 difficulty 1 size 320x240",
                             "oxa-replay 1 step 33 level 11 difficulty 1 size 320x240",
                             "oxa-replay 1 step 33 level 1 difficulty 4 size 320x240",

@@ -111,4 +111,21 @@ TEST_F(StageStart, AMissingOrDamagedStageFileGoesBackToTheMainMenuWithOneLine) {
     }
 }
 
+// A chosen level that cannot start leaves the level in progress and the running total as
+// they were: "continue" goes on with the level whose assets are still loaded, and its end
+// cannot unlock a level the player never earned.
+TEST_F(StageStart, AChosenLevelThatCannotStartKeepsTheLevelInProgressAndTheTotal) {
+    dataTree().setRoot(root);  // no stage file of level 04 at all
+    medium.difficulty = 1;
+    medium.currentLevel = 2;
+    opera.total = 1870;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(startChosenLevel(4));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(medium.currentLevel, 2);
+    EXPECT_EQ(opera.total, 1870);
+    EXPECT_EQ(medium.screen, ScreenMainMenu);
+    EXPECT_EQ(medium.countdownActive, 0);
+}
+
 }  // namespace

@@ -41,7 +41,7 @@ done
 # A flight through the X server: Up held, the pointer right of the centre.
 start_game --level 1
 wid=$(wait_window)
-sleep 2
+sleep 7  # the countdown holds the bee for five seconds
 import -window root "$OUT/flight-before.png"
 xdotool mousemove --window "$wid" 860 384
 xdotool keydown --window "$wid" Up

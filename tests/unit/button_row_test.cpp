@@ -19,6 +19,8 @@ const NamedRow rows[] = {
     {"main menu", mainMenu::buttons},
     {"quit question", quitMenu::buttons},
     {"page", pageMenu::buttons},
+    {"difficulty", difficultyMenu::buttons},
+    {"level choice", levelMenu::buttons},
 };
 
 TEST(ButtonRow, EveryButtonHasExclusiveBoundsAndNoNeighbourShares) {

@@ -21,6 +21,8 @@
 #include "intro_film.h"
 #include "desktop_icon.h"
 #include "menu_art.h"
+#include "play_menu_art.h"
+#include "score_menu_art.h"
 #include "music.h"
 #include "panel_art.h"
 #include "png_dump.h"
@@ -41,6 +43,8 @@ DataFiles buildEverything() {
     addCreatures(files);
     addPanel(files);
     addMenus(files);
+    addPlayMenus(files);
+    addScoreMenus(files);
     addPolishMenus(files);
     addSoundEffects(files);
     addMusic(files);

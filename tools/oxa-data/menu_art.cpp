@@ -9,6 +9,8 @@
 #include "menu_pages.h"
 #include "menu_pictures.h"
 #include "preview.h"
+#include "play_menu_art.h"
+#include "score_menu_art.h"
 #include "settings_art.h"
 #include "srm_writer.h"
 #include "text_art.h"
@@ -329,6 +331,8 @@ void addPolishMenus(DataFiles& files) {
     DataFiles polish = files;
     setMenuLanguage(MenuLanguage::polish);
     addMenus(polish);
+    addPlayMenus(polish);
+    addScoreMenus(polish);
     setMenuLanguage(MenuLanguage::english);
     for (auto& [name, bytes] : polish) {
         auto english = files.find(name);

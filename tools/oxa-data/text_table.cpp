@@ -53,6 +53,14 @@ const MenuTexts& englishTexts() {
                           "1", "2", "3", "On", "Off", "Back"},
                 .hint = "Yellow shows what is chosen now",
             },
+        .difficultyTitle = "How busy is your bee?",
+        .difficultyNames = {"Easy", "Medium", "Hard"},
+        .backButton = "Back",
+        .loadingText = "Flying to the garden...",
+        .countdownWords = {"3", "2", "1", "Go!"},
+        .summaryTitle = "Your points",
+        .summaryLabels = {"Nectar", "Time left", "All together"},
+        .recordsTitle = "Best scores",
     };
     return texts;
 }
@@ -97,6 +105,27 @@ constexpr Translation polishWords[] = {
     {"is made by our own programs", "tworzą nasze własne programy"},
     {"Letters: Comic Neue by Craig Rozynski,", "Litery: Comic Neue (Craig Rozynski,"},
     {"Hrant Papazian and Brandon Schoech,", "Hrant Papazian i Brandon Schoech),"},
+    {"Screen size", "Ekran"},
+    {"Colours", "Kolory"},
+    {"Pictures", "Obrazki"},
+    {"Soft edges", "Gładkie brzegi"},
+    {"16 bits", "16 bitów"},
+    {"32 bits", "32 bity"},
+    {"Plain", "Proste"},
+    {"On", "Tak"},
+    {"Off", "Nie"},
+    {"Back", "Wróć"},
+    {"Yellow shows what is chosen now", "Na żółto to, co wybrane"},
+    {"How busy is your bee?", "Ile pracy dla pszczółki?"},
+    {"Easy", "Łatwo"},
+    {"Medium", "Średnio"},
+    {"Hard", "Trudno"},
+    {"Flying to the garden...", "Lecimy do ogrodu..."},
+    {"Go!", "Start!"},
+    {"Your points", "Twoje punkty"},
+    {"Nectar", "Nektar"},
+    {"Time left", "Pozostały czas"},
+    {"All together", "Razem"},
 };
 
 MenuLanguage currentLanguage = MenuLanguage::english;
@@ -122,6 +151,13 @@ MenuTexts translatedTexts(MenuLanguage language) {
     for (PageLine& line : texts.controlsLines) translate(line.text);
     for (PageLine& line : texts.helpLines) translate(line.text);
     for (std::string& text : texts.creditsLines) translate(text);
+    for (std::string* text : {&texts.settings.title, &texts.settings.hint, &texts.difficultyTitle,
+                              &texts.backButton, &texts.loadingText, &texts.summaryTitle,
+                              &texts.recordsTitle})
+        translate(*text);
+    for (auto* list : {&texts.settings.rows, &texts.settings.items, &texts.difficultyNames,
+                       &texts.countdownWords, &texts.summaryLabels})
+        for (std::string& text : *list) translate(text);
     return texts;
 }
 

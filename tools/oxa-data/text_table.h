@@ -55,6 +55,15 @@ struct MenuTexts {
     std::vector<std::string> creditsLines;  // an empty string leaves a gap
 
     SettingsTexts settings;
+    std::string difficultyTitle;
+    std::vector<std::string> difficultyNames;  // easy, middle, hard
+    std::string backButton;
+    std::string loadingText;
+    std::vector<std::string> countdownWords;  // shown one a second before play
+
+    std::string summaryTitle;
+    std::vector<std::string> summaryLabels;  // nectar points, time points, total
+    std::string recordsTitle;
 };
 
 const MenuTexts& englishTexts();

@@ -1,0 +1,71 @@
+// The autopilot's hand in the menus: it points, waits, clicks, and types its name only
+// where a row waits for one.
+
+#include "core/menu_pilot.h"
+
+#include <gtest/gtest.h>
+
+#include "core/game_state.h"
+
+namespace {
+
+// Steps until the pilot does something; returns those events.
+std::vector<InputEvent> nextAction(MenuPilot& pilot, const MenuPilot::View& view) {
+    for (int k = 0; k < 100; ++k) {
+        auto events = pilot.step(view);
+        if (!events.empty()) return events;
+    }
+    return {};
+}
+
+TEST(MenuPilot, PointsThenClicksTheButtonOfEachScreen) {
+    MenuPilot pilot;
+    pilot.difficulty = 2;
+    pilot.firstLevel = 1;
+    struct Case {
+        int screen;
+        int x, y;  // pixels of an 800 x 600 screen
+    };
+    const Case cases[] = {
+        {ScreenMainMenu, 160, 90},    // new game
+        {ScreenDifficulty, 400, 445}, // difficulty 2
+        {ScreenLevelChoice, 101, 178},// level 1
+        {ScreenSummary, 700, 515},    // continue
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        const MenuPilot::View view{c.screen, 1, -1, 800, 600};
+        auto events = nextAction(pilot, view);
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].kind, InputEvent::PassiveMotion);
+        EXPECT_EQ(events[0].a, c.x);
+        EXPECT_EQ(events[0].b, c.y);
+        events = nextAction(pilot, view);
+        ASSERT_EQ(events.size(), 2u);
+        EXPECT_EQ(events[0], (InputEvent{InputEvent::Button, 0, 0, c.x, c.y}));
+        EXPECT_EQ(events[1], (InputEvent{InputEvent::Button, 0, 1, c.x, c.y}));
+    }
+}
+
+TEST(MenuPilot, TypesItsNameOnceThenGoesBackAndQuits) {
+    MenuPilot pilot;
+    pilot.name = "BEE";
+    auto events = nextAction(pilot, {ScreenResults, 0, 4, 800, 600});
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[0], (InputEvent{InputEvent::Key, 'B', 0, 0}));
+    EXPECT_EQ(events[3], (InputEvent{InputEvent::Key, 13, 0, 0}));
+    // The entry has ended: back to the main menu, whose Quit it now chooses.
+    events = nextAction(pilot, {ScreenResults, 0, -1, 800, 600});
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, InputEvent::PassiveMotion);
+    events = nextAction(pilot, {ScreenResults, 0, -1, 800, 600});
+    EXPECT_EQ(events.size(), 2u);
+    events = nextAction(pilot, {ScreenMainMenu, 0, -1, 800, 600});
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].b, 510);  // quit, 9 units from the bottom
+    EXPECT_TRUE(pilot.flies({ScreenPlaying, 10, -1, 800, 600}));
+    pilot.lastLevel = 2;
+    EXPECT_FALSE(pilot.flies({ScreenPlaying, 3, -1, 800, 600}));
+}
+
+}  // namespace
