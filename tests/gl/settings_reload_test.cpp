@@ -50,6 +50,9 @@ TEST(SettingsReload, AFilterModeReachesEveryLoadedTextureAndLaterOnes) {
         fs::create_directories((root / name).parent_path());
         std::ofstream(root / name, std::ios::binary) << bytes;
     }
+    // The loading picture shows while the textures reload: its layout from the real tree.
+    fs::create_directories(root / "MEN/DAT");
+    fs::copy_file(fs::path(OXA_TEST_DATA) / "MEN/DAT/menuin.mex", root / "MEN/DAT/menuin.mex");
     dataTree().setRoot(root);
     medium = Medium{};
     loadedFlags = LoadedFlags{};
