@@ -62,14 +62,25 @@ TEST(ProgressFileDeath, SurvivesSigkillAtAThousandRandomMoments) {
         const std::string before = readAll(file);
         if (before.empty()) std::ofstream(file, std::ios::binary) << firstBytes;
 
+        // The moment is counted from when the writer starts writing, not from the fork: a
+        // fork of a big test program on a busy machine can take longer than the moments.
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
         const pid_t writer = ::fork();
         ASSERT_GE(writer, 0);
         if (writer == 0) {
+            ::close(ready[0]);
+            const char started = 1;
+            if (::write(ready[1], &started, 1) != 1) ::_exit(1);
             for (;;) {
                 writeProgressFile(file, second);
                 writeProgressFile(file, first);
             }
         }
+        ::close(ready[1]);
+        char started = 0;
+        ASSERT_EQ(::read(ready[0], &started, 1), 1);
+        ::close(ready[0]);
         std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
         ASSERT_EQ(::kill(writer, SIGKILL), 0);
         int status = 0;
