@@ -40,14 +40,14 @@ player() {
 }
 start_xvfb 640x480
 
-player "$oxa" --window-size 640x480 --screenshot "$OUT/menu.png" --frames 20 \
+player "$oxa" --no-intro --window-size 640x480 --screenshot "$OUT/menu.png" --frames 20 \
     >"$OUT/menu.out" 2>"$OUT/menu.err" || fail "the main menu: $(cat "$OUT/menu.err")"
 colours=$(convert "$OUT/menu.png" -posterize 8 -format '%k' info:)
 ((colours > 50)) || fail "the main menu is nearly empty: $colours colours"
 # A Polish player's menu: the same garden, other words on the buttons.
-PLAYER_LANG=pl_PL.UTF-8 player "$oxa" --window-size 640x480 --screenshot "$OUT/menu_pl.png" \
+PLAYER_LANG=pl_PL.UTF-8 player "$oxa" --no-intro --window-size 640x480 --screenshot "$OUT/menu_pl.png" \
     --frames 20 >"$OUT/menu_pl.out" 2>"$OUT/menu_pl.err" || fail "the Polish menu: $(cat "$OUT/menu_pl.err")"
-player "$oxa" --lang pl --window-size 640x480 --screenshot "$OUT/menu_lang_pl.png" --frames 20 \
+player "$oxa" --no-intro --lang pl --window-size 640x480 --screenshot "$OUT/menu_lang_pl.png" --frames 20 \
     2>"$OUT/menu_pl.err" || fail "--lang pl: $(cat "$OUT/menu_pl.err")"
 words=$(compare -metric AE -fuzz 3% "$OUT/menu.png[200x300+0+0]" "$OUT/menu_pl.png[200x300+0+0]" null: 2>&1 || true)
 ((${words%%.*} > 1000)) || fail "the Polish buttons look like the English ones ($words pixels differ)"
