@@ -134,6 +134,8 @@ void registerInputCallbacks() {
     glutMotionFunc([](int x, int y) { queueEvent({InputEvent::Drag, x, y}); });
     glutMouseFunc([](int b, int s, int x, int y) { queueEvent({InputEvent::Button, b, s, x, y}); });
     glutKeyboardFunc([](unsigned char k, int x, int y) { queueEvent({InputEvent::Key, k, x, y}); });
+    platform::setTypedLetterHandler(
+        [](unsigned char letter) { queueEvent({InputEvent::Key, letter, 0, 0}); });
     glutSpecialFunc([](int key, int x, int y) {
         platform::noteSpecialKey(key, true);
         queueEvent({InputEvent::Special, key, x, y});

@@ -71,6 +71,7 @@ void registerGameCallbacks() {
     glutMouseFunc([](int b, int s, int x, int y) { guarded([=] { gameMouse(b, s, x, y); }); });
     glutKeyboardFunc(
         [](unsigned char k, int x, int y) { guarded([=] { fanoutKeyboard(k, x, y); }); });
+    platform::setTypedLetterHandler([](unsigned char letter) { fanoutKeyboard(letter, 0, 0); });
     // The arrow keys' held state is polled by the flight: X's auto-repeat must not let go of
     // a held key between two presses. Typed keys repeat (the records' name entry); only
     // where the server cannot tell repeats from presses is key repeat ignored altogether.

@@ -54,6 +54,8 @@ Display* focusConnection = nullptr;
 bool focused = true;
 bool focusGone = false;  // a FocusOut came and no FocusIn since
 
+void (*typedLetterHandler)(unsigned char) = nullptr;
+
 bool arrowDown(Display* display, KeySym key) {
     char keys[32];
     XQueryKeymap(display, keys);
@@ -98,6 +100,26 @@ void noteSpecialKey(int glutKey, bool down) {
     if (glutKey == GLUT_KEY_DOWN) xInput.down = down;
 }
 
+void setTypedLetterHandler(void (*handler)(unsigned char letter)) {
+    typedLetterHandler = handler;
+}
+
+unsigned char windows1250OfPolishKeysym(unsigned long keysym) {
+    struct Letter {
+        unsigned long keysym;
+        unsigned char windows1250;
+    };
+    static constexpr Letter letters[] = {
+        {XK_aogonek, 0xB9}, {XK_Aogonek, 0xA5}, {XK_cacute, 0xE6}, {XK_Cacute, 0xC6},
+        {XK_eogonek, 0xEA}, {XK_Eogonek, 0xCA}, {XK_lstroke, 0xB3}, {XK_Lstroke, 0xA3},
+        {XK_nacute, 0xF1},  {XK_Nacute, 0xD1},  {XK_sacute, 0x9C}, {XK_Sacute, 0x8C},
+        {XK_zacute, 0x9F},  {XK_Zacute, 0x8F},  {XK_zabovedot, 0xBF}, {XK_Zabovedot, 0xAF},
+    };
+    for (const Letter& letter : letters)
+        if (letter.keysym == keysym) return letter.windows1250;
+    return 0;
+}
+
 void releaseHeldKeys() {
     xInput.up = false;
     xInput.down = false;
@@ -116,12 +138,25 @@ bool pollWindowFocus() {
     if (!focusConnection) {
         focusConnection = XOpenDisplay(nullptr);
         if (!focusConnection) return true;
-        XSelectInput(focusConnection, window, FocusChangeMask);
+        XSelectInput(focusConnection, window, FocusChangeMask | KeyPressMask);
         focused = hasFocusNow(focusConnection, window);
     }
     while (XPending(focusConnection)) {
         XEvent event;
         XNextEvent(focusConnection, &event);
+        if (event.type == MappingNotify) {  // a new keyboard layout: look keys up in it
+            XRefreshKeyboardMapping(&event.xmapping);
+            continue;
+        }
+        if (event.type == KeyPress) {
+            // Held keys repeat as presses, so a held letter repeats as GLUT's keys do.
+            KeySym keysym = NoSymbol;
+            char bytes[8];
+            XLookupString(&event.xkey, bytes, sizeof bytes, &keysym, nullptr);
+            const unsigned char letter = windows1250OfPolishKeysym(keysym);
+            if (letter && !focusGone && typedLetterHandler) typedLetterHandler(letter);
+            continue;
+        }
         // Focus moving between the window and a window inside it changes nothing.
         if (event.xfocus.detail == NotifyInferior) continue;
         if (event.type == FocusOut) {

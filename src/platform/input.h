@@ -58,6 +58,15 @@ bool steadyHeldKeys();
 // the window will never hear their release.
 bool pollWindowFocus();
 
+// The letters of a Polish keyboard that X sends as keysyms beyond Latin-1 (ą ć ę ł ń ś ź ż
+// and their capitals) never reach GLUT's keyboard callback; the focus connection hears
+// them. Each one typed since the last poll goes to `handler` as its Windows-1250 byte, the
+// character set of the game's font and the progress file. Set by whoever takes typed keys.
+void setTypedLetterHandler(void (*handler)(unsigned char letter));
+
+// The Windows-1250 byte of one of those keysyms, or 0 for any other keysym.
+unsigned char windows1250OfPolishKeysym(unsigned long keysym);
+
 // Hides the system cursor over the game window (the menus draw their own pointer).
 void hideSystemCursor();
 
