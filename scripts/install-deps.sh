@@ -17,7 +17,7 @@ if [[ "${1:-}" == "--test" ]]; then
         libgtest-dev clang libclang-rt-14-dev
         libegl-dev libegl1-mesa-dev
         xvfb xauth xdotool x11-utils x11-xserver-utils x11-apps imagemagick
-        xserver-xorg-core xserver-xorg-video-dummy sox
+        xserver-xorg-core xserver-xorg-video-dummy sox x11-xkb-utils
         desktop-file-utils appstream lintian
     )
 fi
