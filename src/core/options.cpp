@@ -68,6 +68,23 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
             }
             return &args[++i];
         };
+        // A range of levels "A-B" with 1 <= A <= B <= 10, for --levels and --menu-levels.
+        auto levelRange = [&](const std::string& option, const char* example, int& first,
+                              int& last) {
+            const std::string* range = value("a range of levels");
+            if (!range) return false;
+            const size_t dash = range->find('-');
+            long from = 0, to = 0;
+            if (dash == std::string::npos || !parseCount(range->substr(0, dash), 1, 10, from) ||
+                !parseCount(range->substr(dash + 1), from, 10, to)) {
+                error =
+                    option + " takes a range of levels like " + example + ", not '" + *range + "'";
+                return false;
+            }
+            first = static_cast<int>(from);
+            last = static_cast<int>(to);
+            return true;
+        };
         long number = 0;
         if (arg == "--help" || arg == "-h") return OptionsResult::Help;
         if (arg == "--version") return OptionsResult::Version;
@@ -135,29 +152,11 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
         } else if (arg == "--once") {
             options.once = true;
         } else if (arg == "--levels") {
-            auto range = value("a range of levels");
-            if (!range) return OptionsResult::Error;
-            const size_t dash = range->find('-');
-            long last = 0;
-            if (dash == std::string::npos || !parseCount(range->substr(0, dash), 1, 10, number) ||
-                !parseCount(range->substr(dash + 1), number, 10, last)) {
-                error = "--levels takes a range of levels like 1-10, not '" + *range + "'";
+            if (!levelRange(arg, "1-10", options.level, options.lastLevel))
                 return OptionsResult::Error;
-            }
-            options.level = static_cast<int>(number);
-            options.lastLevel = static_cast<int>(last);
         } else if (arg == "--menu-levels") {
-            auto range = value("a range of levels");
-            if (!range) return OptionsResult::Error;
-            const size_t dash = range->find('-');
-            long last = 0;
-            if (dash == std::string::npos || !parseCount(range->substr(0, dash), 1, 10, number) ||
-                !parseCount(range->substr(dash + 1), number, 10, last)) {
-                error = "--menu-levels takes a range of levels like 1-2, not '" + *range + "'";
+            if (!levelRange(arg, "1-2", options.menuFirstLevel, options.menuLastLevel))
                 return OptionsResult::Error;
-            }
-            options.menuFirstLevel = static_cast<int>(number);
-            options.menuLastLevel = static_cast<int>(last);
         } else if (arg == "--autopilot") {
             options.autopilot = true;
         } else if (arg == "--record" || arg == "--replay" || arg == "--dump") {

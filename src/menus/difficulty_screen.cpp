@@ -7,23 +7,6 @@
 
 namespace glh {
 
-namespace {
-constexpr float underPointer[3] = {1, 0.992f, 0.729f};
-
-void drawLitOrPlain(const display_list& list, bool lit) {
-    if (!lit) {
-        list.callList();
-        return;
-    }
-    // The highlighted face lies half a texture to the right of the normal one.
-    glMatrixMode(GL_TEXTURE);
-    glTranslatef(0.5f, 0, 0);
-    list.callList();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-}
-}  // namespace
-
 DifficultyScreen::DifficultyScreen() : MenuScreen(loadedFlags.difficulty) {}
 
 void DifficultyScreen::readTextures(int textureFilterMode) {
@@ -57,7 +40,7 @@ void DifficultyScreen::draw() {
         for (int k = 0; k < 3; ++k)
             drawLitOrPlain(lists_[difficultyMenu::firstDifficultyList + k], buttons.lit(k + 1));
         backFace_.bind();
-        if (buttons.under(difficultyMenu::back)) glColor3fv(underPointer);
+        if (buttons.under(difficultyMenu::back)) glColor3fv(underPointerTint);
         lists_[difficultyMenu::backList].callList();
         glColor3f(1, 1, 1);
     });

@@ -32,4 +32,16 @@ void chime(int buttonsEntered) {
     for (int k = 0; k < buttonsEntered; ++k) playEffect(SlotHover);
 }
 
+void drawLitOrPlain(const display_list& list, bool lit) {
+    if (!lit) {
+        list.callList();
+        return;
+    }
+    glMatrixMode(GL_TEXTURE);
+    glTranslatef(0.5f, 0, 0);
+    list.callList();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+}
+
 }  // namespace glh

@@ -7,6 +7,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "assets/display_list.h"
 #include "core/game_state.h"
 
 namespace glh {
@@ -60,6 +61,13 @@ void inOverlay(Draw&& draw) {
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
 }
+
+// The tint of a button under the pointer: a warm yellow.
+inline constexpr float underPointerTint[3] = {1, 0.992f, 0.729f};
+
+// Calls a button's list with its normal face, or with its highlighted face, which lies half
+// a texture to the right of the normal one.
+void drawLitOrPlain(const display_list& list, bool lit);
 
 // The hover chime, once for every button the pointer has just entered.
 void chime(int buttonsEntered);

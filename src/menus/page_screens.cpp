@@ -5,11 +5,6 @@
 
 namespace glh {
 
-namespace {
-// The tint of a page's button under the pointer: a warm yellow.
-constexpr float underPointer[3] = {1, 0.992f, 0.729f};
-}  // namespace
-
 void PageScreen::onHover(float mx, float my) {
     chime(buttons.hover(mx, my));
 }
@@ -28,7 +23,7 @@ void PageScreen::drawPage(tex_object_2D& page) {
         page.bind();
         lists_[pageMenu::pageList].callList();
         buttonFace_.bind();
-        if (buttons.under(0)) glColor3fv(underPointer);
+        if (buttons.under(0)) glColor3fv(underPointerTint);
         lists_[pageMenu::buttonList].callList();
     });
 }

@@ -11,22 +11,6 @@
 
 namespace glh {
 
-namespace {
-constexpr float underPointer[3] = {1, 0.992f, 0.729f};
-
-void drawLitOrPlain(const display_list& list, bool lit) {
-    if (!lit) {
-        list.callList();
-        return;
-    }
-    glMatrixMode(GL_TEXTURE);
-    glTranslatef(0.5f, 0, 0);
-    list.callList();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-}
-}  // namespace
-
 RecordsScreen::RecordsScreen() : MenuScreen(loadedFlags.results) {}
 
 void RecordsScreen::readTextures(int textureFilterMode) {
@@ -81,7 +65,7 @@ void RecordsScreen::draw() {
         for (int k = 0; k < 3; ++k)
             drawLitOrPlain(lists_[recordsMenu::firstTabList + k], buttons.lit(k + 1));
         backFace_.bind();
-        if (buttons.under(recordsMenu::back)) glColor3fv(underPointer);
+        if (buttons.under(recordsMenu::back)) glColor3fv(underPointerTint);
         lists_[recordsMenu::backList].callList();
         glColor3f(1, 1, 1);
     });
