@@ -9,6 +9,7 @@
 #include "assets/display_list.h"
 #include "assets/tex_object.h"
 #include "core/game_state.h"
+#include "scenes/draw_order.h"
 #include "scenes/garden_table.h"
 #include "scenes/scene_culling.h"
 
@@ -23,13 +24,16 @@ class GardenScene {
     void loadModel();
     void freeModel();
     // Draws the scene under the current camera; only a loaded model draws. Placements wholly
-    // outside the view are left out; the rest draw in the table's order as ever.
+    // outside the view are left out; the objects go in the order of sceneDrawOrder.
     void draw();
 
     int sceneNumber() const { return sceneNumber_; }
     const GardenTableEntry& entry() const;
     bool texturesLoaded() const { return flags_.textures; }
     bool modelLoaded() const { return flags_.model; }
+    // The order the loaded model draws in; replaceable, to compare pictures of two orders.
+    const std::vector<ObjectCall>& drawOrder() const { return order_; }
+    void setDrawOrder(std::vector<ObjectCall> order) { order_ = std::move(order); }
 
   private:
     // The lists and slots are made on first load: constructors of the game's globals
@@ -49,6 +53,7 @@ class GardenScene {
     std::unique_ptr<display_list[]> placementLists_;
     std::unique_ptr<display_list[]> meshLists_;
     std::vector<std::vector<Placed>> placements_;  // per object, as the model file gives them
+    std::vector<ObjectCall> order_;                 // unblended nearest first, then the rest
 };
 
 // The eighteen scenes, in table order.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "assets/list_plan.h"
 #include "assets/model_loader.h"
 #include "assets/texture_loader.h"
 #include "game/stage_settings.h"
@@ -47,12 +48,19 @@ void GardenScene::loadModel() {
     const ModelFile file = loadSceneModel(entry().modelFile, {placementLists_.get(), count},
                                           {meshLists_.get(), count});
     placements_.assign(count, {});
+    std::vector<ObjectLook> looks(count);
     for (size_t k = 0; k < file.objects.size() && k < count; ++k) {
         const ModelObject& object = file.objects[k];
+        // Every scene list closes with blending off, so a list that does not switch it on
+        // draws unblended whatever ran before it.
+        const GlStateSummary state = stateWhileDrawing(listPlan(ModelFileKind::Scene, object));
+        looks[k].blended = state.blending.value_or(false);
+        looks[k].distance = distanceFromGardenMiddle(object);
         const BoundingSphere bounds = boundingSphere(object.vertices);
         for (const PlacementMatrix& matrix : object.placements)
             placements_[k].push_back({matrix, placedSphere(bounds, matrix)});
     }
+    order_ = sceneDrawOrder(entry(), looks);
     flags_.model = true;
 }
 
@@ -63,6 +71,7 @@ void GardenScene::freeModel() {
         meshLists_[i].deleteList();
     }
     placements_.clear();
+    order_.clear();
     flags_.model = false;
 }
 
@@ -96,37 +105,55 @@ void GardenScene::draw() {
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
     glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
     const ViewVolume view = viewVolume(modelView, projection);
-    for (const DrawStep& step : entry().drawSequence) {
-        switch (step.kind) {
+    const std::vector<DrawStep>& steps = entry().drawSequence;
+    int current = -1;  // the step whose slot and state are set
+    auto leave = [&] {
+        if (current < 0) return;
+        switch (steps[static_cast<size_t>(current)].kind) {
             case StepKind::plain:
-                textureSlots_[step.slot].bind();
-                for (int object : step.objects) drawObject(object, view);
                 break;
             case StepKind::water:
-                // The water breathes: its texture coordinates scale with the sprite pulse.
-                glMatrixMode(GL_TEXTURE);
-                glScalef(model.spritePulse, model.spritePulse, model.spritePulse);
-                textureSlots_[step.slot].bind();
-                glMatrixMode(GL_MODELVIEW);
-                for (int object : step.objects) drawObject(object, view);
                 glMatrixMode(GL_TEXTURE);
                 glLoadIdentity();
                 glMatrixMode(GL_MODELVIEW);
                 break;
             case StepKind::exit:
-                // Invisible until the exit opens, then shiny and environment-mapped.
-                if (opera.exitOpen != 1) return;
-                textureSlots_[step.slot].bind();
-                glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
-                glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
-                glEnable(GL_TEXTURE_GEN_S);
-                glEnable(GL_TEXTURE_GEN_T);
-                for (int object : step.objects) drawObject(object, view);
                 glDisable(GL_TEXTURE_GEN_S);
                 glDisable(GL_TEXTURE_GEN_T);
                 break;
         }
+        current = -1;
+    };
+    for (const ObjectCall& call : order_) {
+        if (call.step != current) {
+            leave();
+            const DrawStep& step = steps[static_cast<size_t>(call.step)];
+            switch (step.kind) {
+                case StepKind::plain:
+                    textureSlots_[step.slot].bind();
+                    break;
+                case StepKind::water:
+                    // The water breathes: its texture coordinates scale with the sprite pulse.
+                    glMatrixMode(GL_TEXTURE);
+                    glScalef(model.spritePulse, model.spritePulse, model.spritePulse);
+                    textureSlots_[step.slot].bind();
+                    glMatrixMode(GL_MODELVIEW);
+                    break;
+                case StepKind::exit:
+                    // Invisible until the exit opens, then shiny and environment-mapped.
+                    if (opera.exitOpen != 1) return;
+                    textureSlots_[step.slot].bind();
+                    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+                    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+                    glEnable(GL_TEXTURE_GEN_S);
+                    glEnable(GL_TEXTURE_GEN_T);
+                    break;
+            }
+            current = call.step;
+        }
+        drawObject(call.object, view);
     }
+    leave();
 }
 
 }  // namespace glh

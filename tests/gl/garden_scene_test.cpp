@@ -1,7 +1,9 @@
 // The garden scenes drawn from small fixture trees: object i of a fixture scene is one
 // triangle in its own 16 x 16 pixel cell, and every texture slot is a solid colour of its
 // own. Feedback mode then tells which objects were drawn in which order (and with which
-// texture coordinates), and the pixels tell which slot was bound for each.
+// texture coordinates), and the pixels tell which slot was bound for each. The fixture
+// objects are blended, so they keep the table's order; the generated gardens, whose
+// unblended objects go nearest first, are checked by their pictures.
 
 #include "scenes/garden_scene.h"
 
@@ -192,7 +194,7 @@ class GardenScenes : public testing::Test {
         std::vector<std::string> file = {std::to_string(entry.objectCount)};
         for (int object = 0; object < entry.objectCount; ++object) {
             const double x = cellX(object), y = cellY(object);
-            file.push_back(fixture::header(3, 1, 'N', 'D', 0));
+            file.push_back(fixture::header(3, 1, 'N', 'H', 0));
             fixture::add(file, {fixture::textured(x + 2, y + 2, 0, fileS, fileT),
                                 fixture::textured(x + 14, y + 2, 0, fileS, fileT),
                                 fixture::textured(x + 8, y + 14, 0, fileS, fileT)});
