@@ -16,7 +16,8 @@ std::vector<ObjectCall> sceneDrawOrder(const GardenTableEntry& scene,
     // its being shown only when open, stay where the table puts them.
     std::vector<ObjectCall> early, rest;
     for (const ObjectCall& call : tableDrawOrder(scene)) {
-        const bool plain = scene.drawSequence[static_cast<size_t>(call.step)].kind == StepKind::plain;
+        const bool plain =
+            scene.drawSequence[static_cast<size_t>(call.step)].kind == StepKind::plain;
         (plain && !look(call.object).blended ? early : rest).push_back(call);
     }
     std::ranges::stable_sort(early, [&](const ObjectCall& a, const ObjectCall& b) {
@@ -29,7 +30,8 @@ std::vector<ObjectCall> sceneDrawOrder(const GardenTableEntry& scene,
 std::vector<ObjectCall> tableDrawOrder(const GardenTableEntry& scene) {
     std::vector<ObjectCall> order;
     for (size_t s = 0; s < scene.drawSequence.size(); ++s)
-        for (int object : scene.drawSequence[s].objects) order.push_back({static_cast<int>(s), object});
+        for (int object : scene.drawSequence[s].objects)
+            order.push_back({static_cast<int>(s), object});
     return order;
 }
 

@@ -13,7 +13,7 @@
 #include "scenes/garden_table.h"
 
 struct ObjectCall {
-    int step;    // index into the table's draw sequence: its slot and kind
+    int step;  // index into the table's draw sequence: its slot and kind
     int object;
 
     bool operator==(const ObjectCall&) const = default;

@@ -53,7 +53,7 @@ class GardenScene {
     std::unique_ptr<display_list[]> placementLists_;
     std::unique_ptr<display_list[]> meshLists_;
     std::vector<std::vector<Placed>> placements_;  // per object, as the model file gives them
-    std::vector<ObjectCall> order_;                 // unblended nearest first, then the rest
+    std::vector<ObjectCall> order_;                // unblended nearest first, then the rest
 };
 
 // The eighteen scenes, in table order.

@@ -1,13 +1,13 @@
 // The order a garden scene sends its objects in: unblended objects nearest first, then the
 // blended ones, the water and the exit in the table's order.
 
-#include "scenes/draw_order.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <vector>
+
+#include "scenes/draw_order.h"
 
 void PrintTo(const ObjectCall& call, std::ostream* out) {
     *out << "{step " << call.step << ", object " << call.object << "}";

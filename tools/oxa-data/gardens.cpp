@@ -553,6 +553,22 @@ SceneObject GardenBuilder::town(const Group& g) {
     return object;
 }
 
+// The smallest t at which a texel between s0 and s1 (wrapping) is not clear, less a margin
+// of 8 texels each way: filtering and the mipmap levels a distant wall uses (up to the
+// eighth of the size) spread a texel's alpha no further. band.bottom where all is clear.
+float highestShown(const Image& image, float s0, float s1, Band band) {
+    constexpr int margin = 8;
+    const int side = image.side();
+    const int from = static_cast<int>(std::floor(s0 * static_cast<float>(side))) - margin;
+    const int to = static_cast<int>(std::ceil(s1 * static_cast<float>(side))) + margin;
+    int row = side;
+    for (int x = from; x <= to; ++x)
+        for (int y = 0; y < row; ++y)
+            if (image.at(x, y).a > 0) row = y;
+    if (row == side) return band.bottom;
+    return static_cast<float>(row - margin) / static_cast<float>(side);
+}
+
 // What lies far away: tree lines, mountains, the rainbow and the sky box. Drawn as painted
 // without baked light.
 SceneObject GardenBuilder::far(const Group& g) {
@@ -576,8 +592,12 @@ SceneObject GardenBuilder::far(const Group& g) {
         case Role::mountains: {
             float radius = 190 - 10 * static_cast<float>(g.index);
             float offset = static_cast<float>(g.index) * 1.3f;
-            object.mesh = ringWall(
-                radius, offset, offset + 2 * pi, 32, -5, [](float) { return 75.0f; }, 5, ringBand);
+            // Above the ridges the texture is clear: the wall stops a few texels over the
+            // highest ridge of each strip, so those pixels are never sent to be tested.
+            static const TexturePicture picture = paintGardenTexture("gory.srm");
+            object.mesh = trimmedRingWall(
+                radius, offset, offset + 2 * pi, 32, 8, -5, 75, 5, ringBand,
+                [&](float s0, float s1) { return highestShown(picture.image, s0, s1, ringBand); });
             object.material = Material::cutout;
             break;
         }

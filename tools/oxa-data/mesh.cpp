@@ -296,3 +296,54 @@ Mesh ringWall(float radius, float a0, float a1, int segments, float bottom,
     }
     return mesh;
 }
+
+Mesh trimmedRingWall(float radius, float a0, float a1, int segments, int columns, float bottom,
+                     float top, float sRepeat, Band band,
+                     const std::function<float(float s0, float s1)>& shownFrom) {
+    // Strip k runs from corner k to corner k + 1 around the ring; the wall's t is linear in
+    // the height, band.at(1) at the bottom and band.at(0) at the top.
+    const int strips = segments * columns;
+    auto heightOfT = [&](float t) {
+        float along = (band.at(1) - t) / (band.at(1) - band.at(0));
+        return bottom + (top - bottom) * std::clamp(along, 0.0f, 1.0f);
+    };
+    auto sAt = [&](int corner) {
+        return sRepeat * static_cast<float>(corner) / static_cast<float>(strips);
+    };
+    std::vector<float> stripTop(static_cast<size_t>(strips));
+    for (int k = 0; k < strips; ++k)
+        stripTop[static_cast<size_t>(k)] = heightOfT(shownFrom(sAt(k), sAt(k + 1)));
+    Mesh mesh;
+    for (int segment = 0; segment < segments; ++segment) {
+        float angles[2] = {
+            a0 + (a1 - a0) * static_cast<float>(segment) / static_cast<float>(segments),
+            a0 + (a1 - a0) * static_cast<float>(segment + 1) / static_cast<float>(segments)};
+        Vec3 ends[2];
+        for (int j = 0; j < 2; ++j)
+            ends[j] = {radius * std::cos(angles[j]), 0, radius * std::sin(angles[j])};
+        const Vec3 inward = normalize((ends[0] + ends[1]) * -1);
+        auto corner = [&](int c, float y) {  // c: 0..columns along this segment
+            float f = static_cast<float>(c) / static_cast<float>(columns);
+            Vertex v;
+            v.position = {ends[0].x + (ends[1].x - ends[0].x) * f, y,
+                          ends[0].z + (ends[1].z - ends[0].z) * f};
+            v.normal = inward;
+            v.s = sAt(segment * columns + c);
+            v.t = band.at(1) + (band.at(0) - band.at(1)) * (y - bottom) / (top - bottom);
+            return v;
+        };
+        // A corner stands as high as the higher of the two strips it joins.
+        auto cornerTop = [&](int c) {
+            int k = segment * columns + c;
+            return std::max(stripTop[static_cast<size_t>((k - 1 + strips) % strips)],
+                            stripTop[static_cast<size_t>(k % strips)]);
+        };
+        for (int c = 0; c < columns; ++c) {
+            Vertex b0 = corner(c, bottom), b1 = corner(c + 1, bottom);
+            Vertex t1 = corner(c + 1, cornerTop(c + 1)), t0 = corner(c, cornerTop(c));
+            if (t0.position.y <= bottom && t1.position.y <= bottom) continue;
+            mesh.addQuad(b0, b1, t1, t0);
+        }
+    }
+    return mesh;
+}

@@ -91,3 +91,13 @@ Mesh archDeck(float span, float rise, float width, float thickness, int segments
 // follows height(angle). Distant mountains and tree lines are drawn on such rings.
 Mesh ringWall(float radius, float a0, float a1, int segments, float bottom,
               const std::function<float(float)>& height, float sRepeat, Band band);
+
+// The same ring wall with a constant top, cut down to what its texture shows: each segment
+// becomes `columns` upright strips on the segment's own plane, with the wall's own texture
+// mapping, and the top of each strip comes down to the height of the smallest t that
+// shownFrom(s0, s1) says a texel between s0 and s1 still shows (t of the band's top: the
+// whole wall). Neighbouring strips meet at common corners, so there are no cracks; the
+// picture is the full wall's, with fewer see-through pixels for the renderer to test.
+Mesh trimmedRingWall(float radius, float a0, float a1, int segments, int columns, float bottom,
+                     float top, float sRepeat, Band band,
+                     const std::function<float(float s0, float s1)>& shownFrom);
