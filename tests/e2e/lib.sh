@@ -34,6 +34,18 @@ start_xvfb() {
     export DISPLAY=":$number"
 }
 
+# menu_at MX MY: the pointer to a menu position (80 x 60 units, origin bottom left) of the
+# game's window $wid, $W x $H pixels.
+menu_at() {
+    xdotool mousemove --window "$wid" "$(awk -v x="$1" -v w="$W" 'BEGIN { printf "%d", x * w / 80 }')" \
+        "$(awk -v y="$2" -v h="$H" 'BEGIN { printf "%d", (60 - y) * h / 60 }')"
+    sleep 0.3
+}
+menu_click() {
+    xdotool click 1
+    sleep 0.5
+}
+
 # start_xorg_dummy: Xorg with the dummy video driver, which can really switch modes
 # (1024x768 at start, 800x600 and 640x480 offered); sets DISPLAY.
 start_xorg_dummy() {

@@ -5,16 +5,6 @@
 # quit. The screenshots stay in the output folder to look at.
 source "$(dirname "$0")/lib.sh"
 
-# at MX MY: the pointer to a menu position (80 x 60 units, origin bottom left).
-at() {
-    xdotool mousemove --window "$wid" "$(awk -v x="$1" -v w="$W" 'BEGIN { printf "%d", x * w / 80 }')" \
-        "$(awk -v y="$2" -v h="$H" 'BEGIN { printf "%d", (60 - y) * h / 60 }')"
-    sleep 0.3
-}
-click() {
-    xdotool click 1
-    sleep 0.5
-}
 # shot NAME: the screen as the X server holds it (xwd is quick; PNGs are made at the end).
 shot() {
     sleep 0.2
@@ -53,59 +43,59 @@ start_xvfb ${W}x${H}
 start_game
 wid=$(wait_window)
 sleep 1
-at 63 5.5 # where the pages' button will be: no button of the main menu there
+menu_at 63 5.5 # where the pages' button will be: no button of the main menu there
 shot main
 colours=$(convert "$OUT/main.xwd" -scale 25% -posterize 8 -format '%k' info:)
 ((colours > 100)) || fail "the main menu is nearly empty: $colours colours"
 
 # The pointer on "controls" lights that button, and that button only.
-at 15 30
+menu_at 15 30
 shot hover
 different main hover "$(crop 3 32 28 32)" 10000
 same main hover "$(crop 2 30 48 54)"
 same main hover "$(crop 2 45 20 26)"
 
 # Controls, then the help page, then back: press and release both count.
-click
+menu_click
 shot controls
 different main controls "" 300000
-at 63 5.5
+menu_at 63 5.5
 shot controls-hover
 different controls controls-hover "$(crop 57 69 3.5 7.5)" 1000
-click
+menu_click
 shot help
 different controls help "$(crop 5 75 12 47)" 50000
-click
+menu_click
 shot back-from-help
 same main back-from-help
 
 # Credits and back.
-at 15 16
-click
-at 63 5.5
+menu_at 15 16
+menu_click
+menu_at 63 5.5
 shot credits
 different main credits "" 300000
 different help credits "$(crop 5 75 12 47)" 50000
-click
+menu_click
 shot back-from-credits
 same main back-from-credits
 
 # The quit question over the main menu; "no" goes back.
-at 15 9
-click
-at 45.97 26
+menu_at 15 9
+menu_click
+menu_at 45.97 26
 shot quit
 different main quit "" 100000
-click
-at 63 5.5
+menu_click
+menu_at 63 5.5
 shot back-from-quit
 same main back-from-quit
 
 # "Yes" ends the game with status 0.
-at 15 9
-click
-at 34.67 26
-click
+menu_at 15 9
+menu_click
+menu_at 34.67 26
+menu_click
 wait_game_exit 10
 [[ "$GAME_STATUS" -eq 0 ]] || fail "quit with yes: status $GAME_STATUS"
 [[ ! -s "$OUT/game.err" ]] || fail "unexpected messages: $(cat "$OUT/game.err")"
@@ -117,11 +107,11 @@ wid=$(wait_window)
 sleep 1.5
 xdotool key --window "$wid" Escape
 sleep 0.5
-at 63 5.5
+menu_at 63 5.5
 shot escaped
 same main escaped
-at 20 44
-click
+menu_at 20 44
+menu_click
 shot resumed
 different main resumed "" 300000
 # The clock runs again: its digits change within two seconds.
@@ -149,10 +139,10 @@ done
 [[ "$(current_mode)" == 800x600 ]] || fail "the game did not switch to 800x600"
 sleep 1
 W=800 H=600
-at 15 9
-click
-at 34.67 26
-click
+menu_at 15 9
+menu_click
+menu_at 34.67 26
+menu_click
 wait_game_exit 10
 [[ "$GAME_STATUS" -eq 0 ]] || fail "quit with yes at 800x600: status $GAME_STATUS"
 [[ "$(current_mode)" == 1024x768 ]] || fail "the screen is $(current_mode) after the quit"

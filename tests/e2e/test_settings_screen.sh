@@ -5,16 +5,6 @@
 # the window takes the size. The screenshots stay in the output folder to look at.
 source "$(dirname "$0")/lib.sh"
 
-# at MX MY: the pointer to a menu position (80 x 60 units, origin bottom left).
-at() {
-    xdotool mousemove --window "$wid" "$(awk -v x="$1" -v w="$W" 'BEGIN { printf "%d", x * w / 80 }')" \
-        "$(awk -v y="$2" -v h="$H" 'BEGIN { printf "%d", (60 - y) * h / 60 }')"
-    sleep 0.3
-}
-click() {
-    xdotool click 1
-    sleep 0.5
-}
 shot() {
     sleep 0.3
     xwd -root -silent | convert xwd:- "$OUT/$1.png"
@@ -52,40 +42,40 @@ start_game
 wid=$(wait_window)
 W=1024 H=768
 sleep 1.5
-at 20 37 # the main menu's settings button
-click
-at 40 12
+menu_at 20 37 # the main menu's settings button
+menu_click
+menu_at 40 12
 shot settings-1024
 yellow_on settings-1024 2 1
 
-at 51 38.8 # 800 x 600
-click
+menu_at 51 38.8 # 800 x 600
+menu_click
 wait_mode 800x600 "after choosing 800 x 600"
 W=800 H=600
-at 40 12
+menu_at 40 12
 shot settings-800
 yellow_on settings-800 1 2
 [[ "$(identify -format %wx%h "$OUT/settings-800.png")" == 800x600 ]] || fail "the screen is not 800x600"
 
-at 70 38.8 # 1024 x 768
-click
+menu_at 70 38.8 # 1024 x 768
+menu_click
 wait_mode 1024x768 "after choosing 1024 x 768"
 W=1024 H=768
-at 40 12
+menu_at 40 12
 shot settings-back-to-1024
 yellow_on settings-back-to-1024 2 1
 
 # 800 x 600 again, back to the main menu, and quit: the desktop mode returns.
-at 51 38.8
-click
+menu_at 51 38.8
+menu_click
 wait_mode 800x600 "after choosing 800 x 600 again"
 W=800 H=600
-at 60 4 # back
-click
-at 15 9 # quit
-click
-at 34.67 26 # yes
-click
+menu_at 60 4 # back
+menu_click
+menu_at 15 9 # quit
+menu_click
+menu_at 34.67 26 # yes
+menu_click
 wait_game_exit 10
 [[ "$GAME_STATUS" -eq 0 ]] || fail "quit at 800x600: status $GAME_STATUS"
 wait_mode 1024x768 "after the quit"
@@ -100,15 +90,15 @@ start_game --windowed
 wid=$(wait_window)
 W=1024 H=768
 sleep 1.5
-at 20 37
-click
-at 51 38.8
-click
+menu_at 20 37
+menu_click
+menu_at 51 38.8
+menu_click
 sleep 0.5
 geometry=$(xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: //p')
 [[ "$geometry" == 800x600 ]] || fail "the window is $geometry after choosing 800 x 600"
 W=800 H=600
-at 40 12
+menu_at 40 12
 sleep 0.3
 xwd -id "$wid" -silent | convert xwd:- "$OUT/windowed-800.png"
 yellow_on windowed-800 1 2

@@ -8,8 +8,8 @@
 #include "font_texture.h"
 #include "menu_pages.h"
 #include "menu_pictures.h"
-#include "preview.h"
 #include "play_menu_art.h"
+#include "preview.h"
 #include "score_menu_art.h"
 #include "settings_art.h"
 #include "srm_writer.h"
@@ -321,6 +321,18 @@ LayoutElement blendedFace(const AtlasButton& face) {
 
 AtlasButton atlasFace(MenuRect rect, Box box, int side) {
     return onAtlas(rect, box, side);
+}
+
+LayoutElement texturedElement(std::vector<LayoutQuad> quads, LayoutMaterial material) {
+    return {std::move(quads), material, layoutTextured};
+}
+
+LayoutQuad quadOn(const MenuRect& r, Box box, int side) {
+    return quadOf(onAtlas(r, box, side));
+}
+
+Box sizedBox(const MenuRect& r, float x, float y) {
+    return {x, y, x + (r.right - r.left) * pixelsPerUnit, y + (r.top - r.bottom) * pixelsPerUnit};
 }
 
 Box atlasBox(const AtlasButton& face, int side) {

@@ -51,6 +51,13 @@ LayoutElement fullScreenLayout();
 LayoutElement blendedFace(const AtlasButton& face);
 AtlasButton atlasFace(MenuRect rect, Box box, int side);
 Box atlasBox(const AtlasButton& face, int side);
+// A list of textured quads drawn with `material`.
+LayoutElement texturedElement(std::vector<LayoutQuad> quads, LayoutMaterial material);
+// The screen rectangle r showing the texels of `box` (pixels, y down) of a picture `side`
+// texels wide.
+LayoutQuad quadOn(const MenuRect& r, Box box, int side = menuCanvas::side);
+// A box of r's size at 12.8 texels a unit, its top left corner at (x, y).
+Box sizedBox(const MenuRect& r, float x, float y);
 
 // Adds every menu file. The main menu's background shows a garden, so the gardens must be
 // in `files` already.

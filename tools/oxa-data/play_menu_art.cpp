@@ -20,33 +20,12 @@ constexpr Colour clear{0, 0, 0, 0};
 const Colour ink = hex(0x3e2723);
 constexpr int side = 1024;
 
-LayoutElement element(std::vector<LayoutQuad> quads, LayoutMaterial material) {
-    return {std::move(quads), material, layoutTextured};
-}
-
-// The main menu's background over the whole screen (the top 1024 x 768 texels).
-LayoutElement background() {
-    const float bottom = 1 - static_cast<float>(menuCanvas::height) / menuCanvas::side;
-    return element({layoutRect(0, 0, 80, 60, 0, bottom, 1, 1)}, LayoutMaterial::plain);
-}
-
-// A screen rectangle showing the texels of `box` (pixels, y down) of a picture `side` wide.
-LayoutQuad quadOn(const MenuRect& r, Box box, int pictureSide = side) {
-    const auto s = static_cast<float>(pictureSide);
-    return layoutRect(r.left, r.bottom, r.right, r.top, box.x0 / s, 1 - box.y1 / s, box.x1 / s,
-                      1 - box.y0 / s);
-}
-
-Box sizedBox(const MenuRect& r, float x, float y) {
-    return {x, y, x + (r.right - r.left) * pixelsPerUnit, y + (r.top - r.bottom) * pixelsPerUnit};
-}
-
 // The back button: the pages' button face of the main menu's lit atlas.
 LayoutElement backButton() {
     const AtlasButton face = mainButtonAtlas().back();
-    return element({layoutRect(face.rect.left, face.rect.bottom, face.rect.right, face.rect.top,
-                               face.s0, face.t0, face.s1, face.t1)},
-                   LayoutMaterial::blended);
+    return texturedElement({layoutRect(face.rect.left, face.rect.bottom, face.rect.right,
+                                       face.rect.top, face.s0, face.t0, face.s1, face.t1)},
+                           LayoutMaterial::blended);
 }
 
 // --- Difficulty screen ---
@@ -122,20 +101,25 @@ void paintLevelCell(Image& sheet, const DataFiles& files, int cell, int level) {
     const int x0 = static_cast<int>(levelPictures::cellEdges[(cell - 1) % 3] * side);
     const int y0 = static_cast<int>((1 - levelPictures::cellEdges[3 - (cell - 1) / 3]) * side);
     const int size = static_cast<int>(0.33f * side) - 2;
-    const std::vector<Colour> view = renderGardenView(files, levelScene(level), {-0.1f, 0.42f, 1.6f},
-                                                      {-1.5f, 0.62f, -1.45f}, size, size, 1);
+    const std::vector<Colour> view = renderGardenView(
+        files, levelScene(level), {-0.1f, 0.42f, 1.6f}, {-1.5f, 0.62f, -1.45f}, size, size, 1);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             sheet.at(x0 + 1 + x, y0 + 1 + y) = view[static_cast<size_t>(y * size + x)];
-    const auto fx = static_cast<float>(x0), fy = static_cast<float>(y0), fs = static_cast<float>(size);
+    const auto fx = static_cast<float>(x0), fy = static_cast<float>(y0),
+               fs = static_cast<float>(size);
     // A light frame, then the number, big, in the lower left corner.
     const Box frame{fx + 1, fy + 1, fx + fs, fy + fs};
     for (int t = 0; t < 10; ++t) {
         const auto ft = static_cast<float>(t);
-        sheet.rect(frame.x0 + ft, frame.y0 + ft, frame.x1 - ft, frame.y0 + ft + 1, hex(0xffffff), 0);
-        sheet.rect(frame.x0 + ft, frame.y1 - ft - 1, frame.x1 - ft, frame.y1 - ft, hex(0xffffff), 0);
-        sheet.rect(frame.x0 + ft, frame.y0 + ft, frame.x0 + ft + 1, frame.y1 - ft, hex(0xffffff), 0);
-        sheet.rect(frame.x1 - ft - 1, frame.y0 + ft, frame.x1 - ft, frame.y1 - ft, hex(0xffffff), 0);
+        sheet.rect(frame.x0 + ft, frame.y0 + ft, frame.x1 - ft, frame.y0 + ft + 1, hex(0xffffff),
+                   0);
+        sheet.rect(frame.x0 + ft, frame.y1 - ft - 1, frame.x1 - ft, frame.y1 - ft, hex(0xffffff),
+                   0);
+        sheet.rect(frame.x0 + ft, frame.y0 + ft, frame.x0 + ft + 1, frame.y1 - ft, hex(0xffffff),
+                   0);
+        sheet.rect(frame.x1 - ft - 1, frame.y0 + ft, frame.x1 - ft, frame.y1 - ft, hex(0xffffff),
+                   0);
     }
     const float badgeX = fx + 70, badgeY = fy + fs - 70;
     sheet.ellipse(badgeX, badgeY, 52, 52, hex(0xffffff));
@@ -161,8 +145,8 @@ Image loadingBackground(const DataFiles& files) {
     for (int y = 0; y < side; ++y) {
         const int row = std::min(y, menuCanvas::height - 1);
         for (int x = 0; x < menuCanvas::width; ++x)
-            image.at(x, y) = mix(garden[static_cast<size_t>(row * menuCanvas::width + x)],
-                                 hex(0xfffde7), 0.45f);
+            image.at(x, y) =
+                mix(garden[static_cast<size_t>(row * menuCanvas::width + x)], hex(0xfffde7), 0.45f);
     }
     const MenuTexts& texts = menuTexts();
     const TextMask words = setTextToFit(texts.loadingText, 4 * pixelsPerUnit, 70 * pixelsPerUnit);
@@ -223,12 +207,12 @@ Image countdownPictures() {
 
 std::vector<LayoutElement> difficultyLayout() {
     std::vector<LayoutElement> elements(difficultyMenu::listCount);
-    elements[difficultyMenu::backgroundList] = background();
+    elements[difficultyMenu::backgroundList] = fullScreenLayout();
     elements[difficultyMenu::pictureList] =
-        element({quadOn(difficultyPicture, difficultyPictureBox)}, LayoutMaterial::blended);
+        texturedElement({quadOn(difficultyPicture, difficultyPictureBox)}, LayoutMaterial::blended);
     elements[difficultyMenu::backList] = backButton();
     for (int k = 0; k < 3; ++k)
-        elements[static_cast<size_t>(difficultyMenu::firstDifficultyList + k)] = element(
+        elements[static_cast<size_t>(difficultyMenu::firstDifficultyList + k)] = texturedElement(
             {quadOn(difficultyMenu::buttons[static_cast<size_t>(k + 1)], difficultyFace(k))},
             LayoutMaterial::blended);
     return elements;
@@ -236,14 +220,14 @@ std::vector<LayoutElement> difficultyLayout() {
 
 std::vector<LayoutElement> levelChoiceLayout() {
     std::vector<LayoutElement> elements(levelMenu::listCount);
-    elements[levelMenu::backgroundList] = background();
+    elements[levelMenu::backgroundList] = fullScreenLayout();
     for (int level = 1; level <= levelMenu::levelCount; ++level) {
         const auto cell = levelPictures::cellOfLevel(level);
         const MenuRect& r = levelMenu::buttons[static_cast<size_t>(level - 1)];
         elements[static_cast<size_t>(levelMenu::levelLists[static_cast<size_t>(level - 1)])] =
-            element({layoutRect(r.left, r.bottom, r.right, r.top, cell.s0, cell.t0, cell.s1,
-                                cell.t1)},
-                    LayoutMaterial::plain);
+            texturedElement(
+                {layoutRect(r.left, r.bottom, r.right, r.top, cell.s0, cell.t0, cell.s1, cell.t1)},
+                LayoutMaterial::plain);
     }
     elements[levelMenu::backList] = backButton();
     return elements;
@@ -251,17 +235,17 @@ std::vector<LayoutElement> levelChoiceLayout() {
 
 std::vector<LayoutElement> loadingLayout() {
     std::vector<LayoutElement> elements(loadingMenu::listCount);
-    elements[0] = background();
-    elements[1] = element({quadOn(loadingFrame, sizedBox(loadingFrame, 8, 8), 512)},
-                          LayoutMaterial::blended);
+    elements[0] = fullScreenLayout();
+    elements[1] = texturedElement({quadOn(loadingFrame, sizedBox(loadingFrame, 8, 8), 512)},
+                                  LayoutMaterial::blended);
     return elements;
 }
 
 std::vector<LayoutElement> countdownLayout() {
     std::vector<LayoutElement> elements(countdownMenu::listCount);
     for (int list = 0; list < countdownMenu::listCount; ++list)
-        elements[static_cast<size_t>(list)] =
-            element({quadOn(countdownRect, countdownQuarter(list))}, LayoutMaterial::blended);
+        elements[static_cast<size_t>(list)] = texturedElement(
+            {quadOn(countdownRect, countdownQuarter(list))}, LayoutMaterial::blended);
     return elements;
 }
 

@@ -16,25 +16,6 @@ constexpr Colour clear{0, 0, 0, 0};
 const Colour ink = hex(0x3e2723);
 constexpr int side = 1024;
 
-LayoutElement element(std::vector<LayoutQuad> quads, LayoutMaterial material) {
-    return {std::move(quads), material, layoutTextured};
-}
-
-LayoutElement background() {
-    const float bottom = 1 - static_cast<float>(menuCanvas::height) / menuCanvas::side;
-    return element({layoutRect(0, 0, 80, 60, 0, bottom, 1, 1)}, LayoutMaterial::plain);
-}
-
-LayoutQuad quadOn(const MenuRect& r, Box box) {
-    const auto s = static_cast<float>(side);
-    return layoutRect(r.left, r.bottom, r.right, r.top, box.x0 / s, 1 - box.y1 / s, box.x1 / s,
-                      1 - box.y0 / s);
-}
-
-Box sizedBox(const MenuRect& r, float x, float y) {
-    return {x, y, x + (r.right - r.left) * pixelsPerUnit, y + (r.top - r.bottom) * pixelsPerUnit};
-}
-
 // The summary's pictures on the screen and on "menupods".
 constexpr MenuRect summaryPlate{6, 74, 14, 52};
 const Box summaryPlateBox = sizedBox(summaryPlate, 8, 8);
@@ -58,9 +39,8 @@ Image summaryPictures() {
     for (int k = 0; k < 3; ++k) {
         const Box b = labelBox(k);
         paintPageIcon(image, icons[k], b.x0 + b.h() * 0.6f, b.cy(), b.h() * 0.9f, "");
-        const TextMask word =
-            setTextToFit(texts.summaryLabels.at(static_cast<size_t>(k)), b.h() * 0.5f,
-                         b.w() - b.h() * 1.4f);
+        const TextMask word = setTextToFit(texts.summaryLabels.at(static_cast<size_t>(k)),
+                                           b.h() * 0.5f, b.w() - b.h() * 1.4f);
         paintText(image, word, b.x0 + b.h() * 1.3f, b.cy() + word.capHeight / 2,
                   {hex(0x5d4037), ink, hex(0xffffff), 0});
     }
@@ -97,26 +77,26 @@ void paintRecordTabs(Image& poziom) {
 
 std::vector<LayoutElement> summaryLayout() {
     std::vector<LayoutElement> elements(summaryMenu::listCount);
-    elements[summaryMenu::backgroundList] = background();
-    elements[1] = element({quadOn(summaryPlate, summaryPlateBox)}, LayoutMaterial::blended);
+    elements[summaryMenu::backgroundList] = fullScreenLayout();
+    elements[1] = texturedElement({quadOn(summaryPlate, summaryPlateBox)}, LayoutMaterial::blended);
     for (int k = 0; k < 3; ++k)
         elements[static_cast<size_t>(2 + k)] =
-            element({quadOn(labelRects[k], labelBox(k))}, LayoutMaterial::blended);
+            texturedElement({quadOn(labelRects[k], labelBox(k))}, LayoutMaterial::blended);
     elements[summaryMenu::buttonList] =
-        element({quadOn(summaryMenu::buttons[0], continueBox)}, LayoutMaterial::blended);
+        texturedElement({quadOn(summaryMenu::buttons[0], continueBox)}, LayoutMaterial::blended);
     return elements;
 }
 
 std::vector<LayoutElement> recordsLayout() {
     std::vector<LayoutElement> elements(recordsMenu::listCount);
-    elements[recordsMenu::backgroundList] = background();
+    elements[recordsMenu::backgroundList] = fullScreenLayout();
     const AtlasButton face = mainButtonAtlas().back();
     elements[recordsMenu::backList] =
-        element({layoutRect(face.rect.left, face.rect.bottom, face.rect.right, face.rect.top,
-                            face.s0, face.t0, face.s1, face.t1)},
-                LayoutMaterial::blended);
+        texturedElement({layoutRect(face.rect.left, face.rect.bottom, face.rect.right,
+                                    face.rect.top, face.s0, face.t0, face.s1, face.t1)},
+                        LayoutMaterial::blended);
     for (int k = 0; k < 3; ++k)
-        elements[static_cast<size_t>(recordsMenu::firstTabList + k)] = element(
+        elements[static_cast<size_t>(recordsMenu::firstTabList + k)] = texturedElement(
             {quadOn(recordsMenu::tabFace(k),
                     sizedBox(recordsMenu::tabFace(k), 16, 420 + static_cast<float>(k) * 70))},
             LayoutMaterial::blended);
