@@ -114,14 +114,21 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
     EXPECT_TRUE(options.noSound);
     EXPECT_EQ(options.soundLog, "s.log");
 
-    const std::vector<std::vector<std::string>> bad = {{"--bogus"},
-                                                       {"--data"},
-                                                       {"--fixed-step", "0"},
-                                                       {"--fixed-step", "fast"},
-                                                       {"--frames", "-1"},
-                                                       {"--frames", "5"},
-                                                       {"--sound-log"},
-                                                       {"extra"}};
+    EXPECT_EQ(parseOptions({"--autopilot", "--games", "3"}, options, error), OptionsResult::Run);
+    EXPECT_EQ(options.games, 3);
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--bogus"},
+        {"--games", "0"},
+        {"--games", "2"},  // no autopilot
+        {"--autopilot", "--level", "1", "--games", "2"},
+        {"--data"},
+        {"--fixed-step", "0"},
+        {"--fixed-step", "fast"},
+        {"--frames", "-1"},
+        {"--frames", "5"},
+        {"--sound-log"},
+        {"extra"}};
     for (const auto& args : bad) {
         Options o;
         EXPECT_EQ(parseOptions(args, o, error), OptionsResult::Error) << args[0];
