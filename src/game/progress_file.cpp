@@ -183,16 +183,19 @@ std::optional<fs::path> keepAside(const fs::path& path, std::string& why) {
     return std::nullopt;
 }
 
+// What is said of a progress file that progressPath() did not find.
+std::string missingProgress(int difficulty, const std::string& why) {
+    return playerFolder().empty() ? "Cannot open file " + displayName(progressFileName(difficulty))
+                                  : "progress not read: " + why;
+}
+
 }  // namespace
 
 void readProgress(ProgressTable& table, int difficulty) {
     table = ProgressTable();
     std::string why;
     const auto path = progressPath(difficulty, why);
-    if (!path)
-        throw DataError(playerFolder().empty()
-                            ? "Cannot open file " + displayName(progressFileName(difficulty))
-                            : "progress not read: " + why);
+    if (!path) throw DataError(missingProgress(difficulty, why));
     table = readProgressFile(*path);
 }
 
@@ -204,10 +207,7 @@ bool readProgressForPlay(ProgressTable& table, int difficulty) {
         // Nothing to keep aside, and a missing progress file is not made up: what is earned
         // stays in the table, and every write says it was not saved.
         std::fprintf(stderr, "oxa: %s; the game goes on with a fresh table\n",
-                     (playerFolder().empty()
-                          ? "Cannot open file " + displayName(progressFileName(difficulty))
-                          : "progress not read: " + why)
-                         .c_str());
+                     missingProgress(difficulty, why).c_str());
         return false;
     }
     try {
