@@ -47,6 +47,16 @@ void DisplayRecord::readScreenModeFile() {
         values[i] = truncateToInt(*value);
     }
     if (values[0] != 1) return;
+    // No screen has a mode without pixels, and a window cannot be larger than the screen
+    // it stands on (the window system refuses it, and the game would end before it began).
+    if (values[1] <= 0 || values[2] <= 0 ||
+        (windowedMode && (values[1] > width || values[2] > height))) {
+        std::fprintf(stderr,
+                     "oxa: %s: a mode of %d x %d does not fit the screen's %d x %d; keeping the "
+                     "desktop display mode\n",
+                     displayName(name).c_str(), values[1], values[2], width, height);
+        return;
+    }
     width = values[1];
     height = values[2];
     bitsPerPixel = values[3];

@@ -12,8 +12,9 @@ struct DisplayRecord {
     // Reads the screen's current mode into width, height and bitsPerPixel.
     void queryMode();
     // Reads "STA\sta_scr.mtt": when its first line is 1 the next three lines give the
-    // wanted width, height and bits per pixel. A missing file or a line that is not a
-    // number keeps the desktop mode, with a one-line warning.
+    // wanted width, height and bits per pixel. A missing file, a line that is not a number,
+    // a width or height of 0 or less, or (in a window) one larger than the desktop mode
+    // read before keeps the desktop mode, with a one-line warning.
     void readScreenModeFile();
     // Makes the window the game's full-screen window.
     void takeScreen();

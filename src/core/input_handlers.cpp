@@ -25,12 +25,6 @@ void toMenuUnits(int x, int y, float& mx, float& my) {
 void gameKeyboard(unsigned char key, int x, int y) {
     (void)x;
     (void)y;
-    // The best scores' name entry takes every key, '!' and '6' included.
-    if (medium.screen == ScreenResults) {
-        typeIntoRecords(key);
-        platform::postRedisplay();
-        return;
-    }
     if (key == '!') medium.showFps = !medium.showFps;
     if (key == '6') playEffect(SlotBounce);
     if (medium.screen == ScreenPlaying && key == 27) {
@@ -39,6 +33,9 @@ void gameKeyboard(unsigned char key, int x, int y) {
             stageStopped;  // the level stays loaded; "continue" resumes it
         showMainMenu();
     }
+    // The best scores' name entry hears every key after the two above: a '!' typed into a
+    // name also shows the frame rate, a '6' also bounces.
+    if (medium.screen == ScreenResults) typeIntoRecords(key);
     platform::postRedisplay();
 }
 

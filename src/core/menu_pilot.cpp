@@ -21,13 +21,15 @@ void middle(const MenuRect& r, float& mx, float& my) {
 bool menuPilotTarget(const MenuPilot& pilot, const MenuPilot::View& view, float& mx, float& my) {
     switch (view.screen) {
         case ScreenMainMenu:
-            middle(mainMenu::buttons[pilot.gameDone ? mainMenu::quit : mainMenu::newGame], mx, my);
+            middle(mainMenu::buttons[pilot.gamesDone >= pilot.games ? mainMenu::quit
+                                                                    : mainMenu::newGame],
+                   mx, my);
             return true;
         case ScreenQuit:
             middle(quitMenu::buttons[quitMenu::yes], mx, my);
             return true;
         case ScreenDifficulty:
-            middle(difficultyMenu::buttons[static_cast<size_t>(pilot.difficulty)], mx, my);
+            middle(difficultyMenu::buttons[static_cast<size_t>(pilot.gameDifficulty())], mx, my);
             return true;
         case ScreenLevelChoice:
             middle(levelMenu::buttons[static_cast<size_t>(pilot.firstLevel - 1)], mx, my);
@@ -72,9 +74,12 @@ std::vector<InputEvent> MenuPilot::step(const View& view) {
         wait = settleFrames;
         return events;
     }
-    if (view.screen == ScreenResults) gameDone = true;
-    events.push_back({InputEvent::Button, 0, 0, x, y});  // press
-    events.push_back({InputEvent::Button, 0, 1, x, y});  // release
+    // A summary with no level in progress ends the game: the last level was won, or the
+    // clock ran out.
+    if (view.screen == ScreenSummary && view.currentLevel == 0) ++gamesDone;
+    if (view.screen == ScreenMainMenu) nameTyped = false;  // a new game begins
+    events.push_back({InputEvent::Button, 0, 0, x, y});    // press
+    events.push_back({InputEvent::Button, 0, 1, x, y});    // release
     pointed = false;
     wait = screenFrames;
     return events;

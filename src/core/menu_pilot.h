@@ -3,16 +3,19 @@
 // a button, waits a moment, clicks it, and waits for the next screen, as a child would. New
 // game, the difficulty, the first level; after each level the summary's button; past the
 // last level it leaves the bee waiting by the hive until the clock runs out; in the best
-// scores it types a name and Enter, then goes back, and quits through the question.
+// scores it types a name and Enter, then goes back. With more games to play (--games) it
+// starts the next one from the main menu at the next difficulty (1, 2, 3, 1, ...); after
+// the last one it quits through the question.
 
 #include <vector>
 
 #include "core/replay_format.h"
 
 struct MenuPilot {
-    int difficulty = 1;
+    int difficulty = 1;  // the first game's; each further game takes the next one
     int firstLevel = 1;
     int lastLevel = 10;
+    int games = 1;  // whole games, one after another, before it quits
     const char* name = "OXA BEE";
 
     // What the game shows now.
@@ -27,10 +30,13 @@ struct MenuPilot {
     // Play goes on at the current level (the autopilot flies), or the bee waits.
     bool flies(const View& view) const { return view.currentLevel <= lastLevel; }
 
-    bool pointed = false;   // the pointer is on the button to click
-    bool gameDone = false;  // the best scores were seen: the next main menu quits
+    // The difficulty of the game being played.
+    int gameDifficulty() const { return (difficulty - 1 + gamesDone) % 3 + 1; }
+
+    bool pointed = false;  // the pointer is on the button to click
+    int gamesDone = 0;     // games whose last summary was left; the main menu quits at `games`
     bool nameTyped = false;
-    int wait = 0;           // frames before the next action
+    int wait = 0;          // frames before the next action
     int cursorX = 0, cursorY = 0;
 };
 

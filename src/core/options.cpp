@@ -30,6 +30,9 @@ const char* const usageText =
     "                       scores, then Quit\n"
     "  --menu-levels A-B    with --autopilot and no --level: start at level A, play up\n"
     "                       to level B, then let the next level's clock run out\n"
+    "  --games N            with --autopilot and no --level: play N whole games one\n"
+    "                       after another, back from the best scores to New game, each\n"
+    "                       at the next difficulty (1, 2, 3, 1, ...), then Quit\n"
     "  --record FILE        write every frame's input to FILE (fixed-step mode;\n"
     "                       16 ms a frame unless --fixed-step says otherwise)\n"
     "  --replay FILE        play FILE's input again, in its step, level and difficulty\n"
@@ -157,6 +160,14 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
         } else if (arg == "--menu-levels") {
             if (!levelRange(arg, "1-2", options.menuFirstLevel, options.menuLastLevel))
                 return OptionsResult::Error;
+        } else if (arg == "--games") {
+            auto count = value("a number of games");
+            if (!count) return OptionsResult::Error;
+            if (!parseCount(*count, 1, 100000, number)) {
+                error = "--games takes a number of games from 1, not '" + *count + "'";
+                return OptionsResult::Error;
+            }
+            options.games = static_cast<int>(number);
         } else if (arg == "--autopilot") {
             options.autopilot = true;
         } else if (arg == "--record" || arg == "--replay" || arg == "--dump") {
@@ -219,6 +230,10 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
     }
     if (options.bench && !options.level) {
         error = "--bench needs --level";
+        return OptionsResult::Error;
+    }
+    if (options.games > 1 && (!options.autopilot || options.level)) {
+        error = "--games goes with --autopilot and no --level";
         return OptionsResult::Error;
     }
     if (options.lastLevel && !options.autopilot) {

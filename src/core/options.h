@@ -20,6 +20,9 @@ struct Options {
     bool autopilot = false;  // --autopilot: the autopilot plays
     // --menu-levels A-B: with --autopilot and no --level, the levels played through the menus.
     int menuFirstLevel = 1, menuLastLevel = 10;
+    // --games N: with the menus' autopilot, N whole games one after another, each at the
+    // next difficulty.
+    int games = 1;
     std::string record;      // --record FILE: the per-frame input goes there
     std::string replay;      // --replay FILE: the input comes from there
     std::string dump;        // --dump FILE: one line per stage end is appended there

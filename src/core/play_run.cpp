@@ -248,6 +248,7 @@ void setUpRun(const Options& options) {
     run.pilot.difficulty = options.difficulty;
     run.pilot.firstLevel = options.menuFirstLevel;
     run.pilot.lastLevel = options.menuLastLevel;
+    run.pilot.games = options.games;
     if (run.reader)
         run.player = Player::Replay;
     else if (options.autopilot)

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "__SNG/sound_table.h"
-#include "assets/data_error.h"
 #include "core/bench.h"
 #include "core/display_record.h"
 #include "core/game_flow.h"
@@ -31,11 +30,7 @@ namespace {
 // --level: straight into a level, as if chosen from the level choice.
 void startLevelDirectly(const Options& options) {
     medium.difficulty = options.difficulty;
-    try {
-        readProgress(tabwyn, medium.difficulty);
-    } catch (const DataError& error) {
-        std::fprintf(stderr, "oxa: %s\n", error.report().c_str());
-    }
+    readProgressForPlay(tabwyn, medium.difficulty);
     reportStageEnds(options.once);
     // Scene meshes leave texturing as they find it; the menus normally switch it on.
     glEnable(GL_TEXTURE_2D);

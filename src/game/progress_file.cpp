@@ -148,24 +148,86 @@ std::optional<fs::path> progressPath(int difficulty, std::string& why) {
     return playerFile(playerFolder(), name.substr(name.rfind('\\') + 1), inTree, why);
 }
 
-void readProgress(ProgressTable& table, int difficulty) {
-    table = ProgressTable();
-    std::string why;
-    const auto path = progressPath(difficulty, why);
-    if (!path)
-        throw DataError(playerFolder().empty()
-                            ? "Cannot open file " + displayName(progressFileName(difficulty))
-                            : "progress not read: " + why);
-    DataFile file = DataFile::openPath(*path);
+namespace {
+
+ProgressTable readProgressFile(const fs::path& path) {
+    DataFile file = DataFile::openPath(path);
     std::optional<size_t> got;
     std::string bytes;
     if (file.ok() && file.size() <= largestDataFile) {
         bytes.resize(static_cast<size_t>(file.size()));
         got = file.read(bytes.data(), bytes.size());
     }
-    if (!got) throw DataError("Cannot open file " + path->string());
+    if (!got) throw DataError("Cannot open file " + path.string());
     bytes.resize(*got);
-    table = parseProgressTable(bytes, path->string());
+    return parseProgressTable(bytes, path.string());
+}
+
+// Moves a damaged progress file to "NAME.damaged" ("NAME.damaged.2" and on when that name
+// is taken, so a file kept aside before is never replaced); its new path, or nothing with
+// the reason in `why`.
+std::optional<fs::path> keepAside(const fs::path& path, std::string& why) {
+    for (int k = 1; k <= 100; ++k) {
+        fs::path aside = path;
+        aside += k == 1 ? std::string(".damaged") : ".damaged." + std::to_string(k);
+        std::error_code error;
+        if (fs::symlink_status(aside, error).type() != fs::file_type::not_found) continue;
+        if (std::rename(path.c_str(), aside.c_str()) != 0) {
+            why = std::strerror(errno);
+            return std::nullopt;
+        }
+        syncFolder(path.parent_path());
+        return aside;
+    }
+    why = "every name for it is taken";
+    return std::nullopt;
+}
+
+// What is said of a progress file that progressPath() did not find.
+std::string missingProgress(int difficulty, const std::string& why) {
+    return playerFolder().empty() ? "Cannot open file " + displayName(progressFileName(difficulty))
+                                  : "progress not read: " + why;
+}
+
+}  // namespace
+
+void readProgress(ProgressTable& table, int difficulty) {
+    table = ProgressTable();
+    std::string why;
+    const auto path = progressPath(difficulty, why);
+    if (!path) throw DataError(missingProgress(difficulty, why));
+    table = readProgressFile(*path);
+}
+
+bool readProgressForPlay(ProgressTable& table, int difficulty) {
+    table = ProgressTable();
+    std::string why;
+    const auto path = progressPath(difficulty, why);
+    if (!path) {
+        // Nothing to keep aside, and a missing progress file is not made up: what is earned
+        // stays in the table, and every write says it was not saved.
+        std::fprintf(stderr, "oxa: %s; the game goes on with a fresh table\n",
+                     missingProgress(difficulty, why).c_str());
+        return false;
+    }
+    try {
+        table = readProgressFile(*path);
+        return true;
+    } catch (const DataError& error) {
+        std::string said = error.report();
+        // The damaged file goes aside before anything is written where it was. Where it
+        // cannot be moved, the folder cannot be written either, so no save can replace it.
+        if (const auto aside = keepAside(*path, why)) {
+            said += "; kept as " + aside->string();
+            if (!writeFileWhole(updatedProgressBytes("", ProgressTable()), *path, why))
+                said += " (no fresh file made: " + why + ")";
+        } else {
+            said += "; it could not be kept aside (" + why + ")";
+        }
+        std::fprintf(stderr, "oxa: %s; the game goes on with a fresh table\n", said.c_str());
+        table = ProgressTable();
+        return false;
+    }
 }
 
 int insertScore(ProgressTable& table, int score) {
@@ -228,13 +290,8 @@ bool writeProgressFile(const fs::path& path, const ProgressTable& table,
     return true;
 }
 
-bool copyFileWhole(const fs::path& from, const fs::path& to, std::string& why) {
-    const auto bytes = readWholeFile(from);
-    if (!bytes) {
-        why = "cannot read " + from.string();
-        return false;
-    }
-    const auto temporary = writeTemporary(to, *bytes, 0644);
+bool writeFileWhole(std::string_view bytes, const fs::path& to, std::string& why) {
+    const auto temporary = writeTemporary(to, bytes, 0644);
     if (!temporary || std::rename(temporary->c_str(), to.c_str()) != 0) {
         why = "cannot write " + to.string() + ": " + std::strerror(errno);
         if (temporary) ::unlink(temporary->c_str());
@@ -242,6 +299,15 @@ bool copyFileWhole(const fs::path& from, const fs::path& to, std::string& why) {
     }
     syncFolder(to.parent_path());
     return true;
+}
+
+bool copyFileWhole(const fs::path& from, const fs::path& to, std::string& why) {
+    const auto bytes = readWholeFile(from);
+    if (!bytes) {
+        why = "cannot read " + from.string();
+        return false;
+    }
+    return writeFileWhole(*bytes, to, why);
 }
 
 bool writeProgress(int difficulty, const ProgressTable& table) {

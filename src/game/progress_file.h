@@ -43,6 +43,14 @@ ProgressTable parseProgressTable(std::string_view bytes, const std::string& file
 // missing or refused; both throw a DataError for the caller to report.
 void readProgress(ProgressTable& table, int difficulty);
 
+// Read progress for play (the menus and --level): as readProgress, but a progress file
+// that is missing (and cannot be made from the tree's fresh one) or damaged does not stop
+// the game. One line on stderr names the file and the problem, and the table starts fresh.
+// A damaged file is first kept beside itself as "NAME.damaged" (".damaged.2" and on when
+// that is taken) and a fresh file takes its place, so what the damaged file held is never
+// written over and what is earned from now on is saved. False when the table starts fresh.
+bool readProgressForPlay(ProgressTable& table, int difficulty);
+
 // Puts `score` into the best scores: the first entry it reaches or equals moves down with
 // all below it (the last drops out), and the new entry gets an empty name. Returns its row
 // 0-8, or -1 when it is below all nine.
@@ -73,6 +81,10 @@ std::optional<std::filesystem::path> progressPath(int difficulty, std::string& w
 // Write progress for a difficulty to its progress file. A failure is said in one line on
 // stderr and the game goes on; false when nothing was written.
 bool writeProgress(int difficulty, const ProgressTable& table);
+
+// Writes `bytes` as the whole file `to`, through a temporary beside it and a rename, so
+// `to` is either as it was or whole; false, with the reason in `why`, on failure.
+bool writeFileWhole(std::string_view bytes, const std::filesystem::path& to, std::string& why);
 
 // Copies a whole file through a temporary beside `to` and a rename, so `to` is either
 // missing or whole; false, with the reason in `why`, on failure.

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "assets/model_loader.h"
 #include "assets/texture_loader.h"
 #include "game/progress_file.h"
@@ -60,14 +62,22 @@ void DifficultyScreen::onClick() {
         returnToMainMenu();
         return;
     }
+    if (medium.currentLevel != 0 && !kept_) kept_ = TableOfPlay{medium.difficulty, tabwyn};
     medium.screen = ScreenLevelChoice;
     medium.difficulty = button;
-    readProgress(tabwyn, button);
+    readProgressForPlay(tabwyn, button);
     buttons.setAll(hoverOutside);
     menu_zrec.loadTextures();
     menu_zrec.loadLayout();
     menu_zrec.buttons.setFromFlags(tabwyn.unlocked);
     if (menuFlow().redraw) menuFlow().redraw();
+}
+
+void DifficultyScreen::putBackTableOfPlay() {
+    if (!kept_) return;
+    medium.difficulty = kept_->difficulty;
+    tabwyn = std::move(kept_->table);
+    kept_.reset();
 }
 
 DifficultyScreen menu_try;

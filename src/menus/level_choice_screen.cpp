@@ -81,7 +81,12 @@ void LevelChoiceScreen::onClick() {
         return;
     }
     freeAllMenus();
-    menuFlow().startLevel(choice);
+    // A level chosen here begins a new game: its running total starts from 0, and the
+    // difficulty and table chosen are the ones of play. A level that cannot start leaves
+    // the game in progress, its total and its table, as they were.
+    if (!menuFlow().startLevel(choice)) return;
+    opera.total = 0;
+    menu_try.forgetTableOfPlay();
 }
 
 LevelChoiceScreen menu_zrec;

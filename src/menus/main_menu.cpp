@@ -66,6 +66,7 @@ void MainMenu::onClick() {
         case mainMenu::continueGame:
             if (medium.currentLevel == 0) return;  // no level in progress
             buttons.setAll(0);
+            menu_try.putBackTableOfPlay();
             menuFlow().resumeLevel();
             return;
         case mainMenu::settings:

@@ -2,8 +2,11 @@
 // The way into a level: the difficulty screen (5), the level choice (6), the loading picture
 // (3) and the countdown drawn over the first seconds of a level.
 
+#include <optional>
+
 #include "assets/display_list.h"
 #include "assets/tex_object.h"
+#include "game/progress_file.h"
 #include "menus/button_row.h"
 #include "menus/level_buttons.h"
 #include "menus/menu_layouts.h"
@@ -20,6 +23,13 @@ class DifficultyScreen : public MenuScreen {
 
     ButtonRow buttons{difficultyMenu::buttons, hoverOutside};
 
+    // A level left with Escape keeps the difficulty and the table of play it was started
+    // with while this screen puts another difficulty's in their place: "continue" puts them
+    // back, so the level's win, its unlocks and its next level stay with its own difficulty
+    // and file. A level started from the level choice begins a new game and forgets them.
+    void putBackTableOfPlay();
+    void forgetTableOfPlay() { kept_.reset(); }
+
   protected:
     void readTextures(int textureFilterMode) override;
     void deleteTextures() override;
@@ -27,6 +37,11 @@ class DifficultyScreen : public MenuScreen {
     void deleteLayout() override;
 
   private:
+    struct TableOfPlay {
+        int difficulty = 1;
+        ProgressTable table;
+    };
+    std::optional<TableOfPlay> kept_;
     tex_object_2D backFace_;  // menuonex
     tex_object_2D picture_;   // menutryy
     tex_object_2D faces_;     // poziom: normal faces left, highlighted right

@@ -1,7 +1,5 @@
-#include <cstdio>
 #include <string>
 
-#include "assets/data_error.h"
 #include "assets/model_loader.h"
 #include "assets/texture_loader.h"
 #include "game/game_font.h"
@@ -107,11 +105,7 @@ void RecordsScreen::onClick() {
         showingOther_ = false;
         return;
     }
-    try {
-        readProgress(other_, button);
-    } catch (const DataError& error) {
-        std::fprintf(stderr, "oxa: %s\n", error.report().c_str());
-    }
+    readProgressForPlay(other_, button);
     showingOther_ = true;
 }
 
@@ -133,11 +127,7 @@ void showRecords() {
     glh::menu_wyn.showTableOfPlay();
     if (medium.screen == ScreenMainMenu && opera.editedRow < 0) {
         // From the main menu: the current difficulty's table as the file keeps it.
-        try {
-            readProgress(tabwyn, medium.difficulty);
-        } catch (const DataError& error) {
-            std::fprintf(stderr, "oxa: %s\n", error.report().c_str());
-        }
+        readProgressForPlay(tabwyn, medium.difficulty);
     }
     glh::menu_wyn.loadTextures();
     glh::menu_wyn.loadLayout();

@@ -5,22 +5,32 @@
 #include "menus/menus.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "core/display_record.h"
 #include "core/frame_time.h"
 #include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/input_handlers.h"
+#include "core/level_start.h"
 #include "core/screens.h"
 #include "game/kontrol.h"
+#include "game/progress_file.h"
 #include "menus/menu_pointer.h"
 #include "menus/menu_screens.h"
+#include "menus/play_screens.h"
 #include "menus/score_screens.h"
-#include "game/progress_file.h"
 #include "platform/clock.h"
+#include "platform/data_paths.h"
 #include "platform/scheduler.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 int quits = 0;
 int resumes = 0;
@@ -248,6 +258,148 @@ TEST_F(Menus, TheSummaryLeadsOnByItsOutcome) {
         EXPECT_EQ(medium.screen, c.screen);
         EXPECT_EQ(started, c.started);
     }
+}
+
+// A level chosen on the level choice begins a new game: the running total starts from 0. A
+// level that cannot start keeps the game in progress and its total.
+TEST_F(Menus, AChosenLevelStartsTheRunningTotalFromZero) {
+    static bool starts = false;
+    MenuFlow flow = menuFlow();
+    flow.startLevel = [](int level) {
+        medium.screen = starts ? ScreenPlaying : ScreenMainMenu;
+        if (starts) medium.currentLevel = level;
+        return starts;
+    };
+    connectMenus(flow);
+    tabwyn = ProgressTable{};
+    for (bool canStart : {false, true}) {
+        SCOPED_TRACE(canStart);
+        starts = canStart;
+        loadedFlags.levelChoice = {true, true};
+        medium.screen = ScreenLevelChoice;
+        glh::menu_zrec.buttons.setFromFlags(tabwyn.unlocked);
+        opera.total = 1870;
+        pointAt(10, 42);  // level 1
+        click();
+        EXPECT_EQ(medium.screen, canStart ? ScreenPlaying : ScreenMainMenu);
+        EXPECT_EQ(opera.total, canStart ? 0 : 1870);
+    }
+}
+
+// The three difficulties' progress files in a data tree of their own.
+class MenusWithProgressFiles : public Menus {
+  protected:
+    void SetUp() override {
+        Menus::SetUp();
+        root_ = fs::temp_directory_path() / ("oxa-menus-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "STA");
+        for (int d = 1; d <= 3; ++d) write(d, freshBytes());
+        loadedFlags.difficulty = loadedFlags.levelChoice = loadedFlags.summary = {true, true};
+    }
+    void TearDown() override {
+        dataTree().setRoot({});
+        fs::remove_all(root_);
+        tabwyn = ProgressTable{};
+        opera = Opera{};
+        Menus::TearDown();
+    }
+    static std::string freshBytes() { return updatedProgressBytes("", ProgressTable()); }
+    fs::path file(int difficulty, const char* suffix = "") const {
+        return root_ / "STA" / ("eloper" + std::to_string(difficulty) + ".mtt" + suffix);
+    }
+    void write(int difficulty, const std::string& bytes) {
+        std::ofstream(file(difficulty), std::ios::binary) << bytes;
+    }
+    std::string read(const fs::path& path) const {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    // The files are in place: the tree is indexed.
+    void useTree() { dataTree().setRoot(root_); }
+    fs::path root_;
+};
+
+// A level left with Escape, another difficulty chosen, back twice, "continue": the level goes
+// on at the difficulty it was started with, and its win unlocks the next level in its own
+// difficulty's progress file; the other difficulty's file is not touched.
+TEST_F(MenusWithProgressFiles, APausedLevelKeepsItsDifficultyWhenAnotherIsChosen) {
+    ProgressTable played;
+    for (int k = 0; k < 4; ++k) played.unlocked[static_cast<size_t>(k)] = 1;
+    write(1, updatedProgressBytes("", played));
+    useTree();
+    medium.difficulty = 1;
+    tabwyn = played;
+    medium.screen = ScreenPlaying;
+    medium.currentLevel = 4;
+    glh::kontrol.clock.gameState = stageRunning;
+    gameKeyboard(27, 0, 0);  // Escape
+    ASSERT_EQ(medium.screen, ScreenMainMenu);
+
+    pointAt(16, 51);  // new game
+    click();
+    ASSERT_EQ(medium.screen, ScreenDifficulty);
+    pointAt(40, 15);  // difficulty 2
+    click();
+    ASSERT_EQ(medium.screen, ScreenLevelChoice);
+    EXPECT_EQ(medium.difficulty, 2);
+    EXPECT_FALSE(tabwyn.isUnlocked(2));  // the level choice shows difficulty 2's levels
+    pointAt(62, 5);                      // back
+    click();
+    ASSERT_EQ(medium.screen, ScreenDifficulty);
+    pointAt(62, 5);  // back again
+    click();
+    ASSERT_EQ(medium.screen, ScreenMainMenu);
+    pointAt(20, 44);  // continue
+    click();
+    ASSERT_EQ(resumes, 1);
+    EXPECT_EQ(medium.difficulty, 1);
+    EXPECT_TRUE(tabwyn.isUnlocked(4));
+
+    opera.exitOpen = 1;  // the level is won
+    tryCompleteStage();
+    EXPECT_EQ(medium.screen, ScreenSummary);
+    EXPECT_EQ(glh::kontrol.nextLevel, 5);
+    played.unlocked[4] = 1;
+    EXPECT_EQ(read(file(1)), updatedProgressBytes("", played));
+    EXPECT_EQ(read(file(2)), freshBytes());
+}
+
+// A damaged progress file does not end the game when its difficulty is chosen: one line
+// names it and the problem, it is kept beside itself, and the level choice opens on a
+// fresh table, whose wins are saved in a fresh file.
+TEST_F(MenusWithProgressFiles, ADamagedProgressFileIsKeptAsideAndPlayGoesOn) {
+    write(3, "1\r\n1\r\n1\r\ncut short\r\n");
+    useTree();
+    pointAt(16, 51);  // new game
+    click();
+    pointAt(56, 15);  // difficulty 3
+    testing::internal::CaptureStderr();
+    click();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(medium.screen, ScreenLevelChoice);
+    EXPECT_EQ(medium.difficulty, 3);
+    EXPECT_TRUE(tabwyn.isUnlocked(1));
+    EXPECT_FALSE(tabwyn.isUnlocked(2));
+    EXPECT_EQ(said, "oxa: " + file(3).string() +
+                        ":5: the progress file ends after 4 lines; it needs 26; kept as " +
+                        file(3, ".damaged").string() + "; the game goes on with a fresh table\n");
+    EXPECT_EQ(read(file(3, ".damaged")), "1\r\n1\r\n1\r\ncut short\r\n");
+    EXPECT_EQ(read(file(3)), freshBytes());
+}
+
+// '!' and '6' keep their meaning while a best-score name is typed, and reach the name too.
+TEST_F(Menus, TheFrameRateKeyStillWorksInTheNameEntry) {
+    loadedFlags.results = {true, true};
+    tabwyn = ProgressTable{};
+    opera.editedRow = 2;
+    showRecords();
+    ASSERT_EQ(medium.screen, ScreenResults);
+    for (char c : std::string("Ala!6")) gameKeyboard(static_cast<unsigned char>(c), 0, 0);
+    EXPECT_EQ(tabwyn.names[2], "Ala!6");
+    EXPECT_TRUE(medium.showFps);
+    opera.editedRow = -1;
+    tabwyn = ProgressTable{};
 }
 
 }  // namespace

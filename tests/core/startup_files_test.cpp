@@ -56,6 +56,38 @@ TEST_F(ScreenModeFile, OnlyAFirstLineOfOneSwitchesTheMode) {
     }
 }
 
+// A mode with no pixels, or a window larger than the screen, would end the start: the
+// desktop's mode stays and one line says why. Full screen, a larger mode may be offered.
+TEST_F(ScreenModeFile, AModeThatCannotBeShownKeepsTheDesktopMode) {
+    struct Case {
+        const char* text;
+        bool windowed;
+        int width, height;
+    };
+    const Case cases[] = {
+        {"1\n0\n600\n32\n", true, 1024, 768},       {"1\n800\n0\n32\n", true, 1024, 768},
+        {"1\n-800\n600\n32\n", true, 1024, 768},    {"1\n800\n-1\n32\n", false, 1024, 768},
+        {"1\n0\n0\n32\n", false, 1024, 768},        {"1\n1025\n600\n32\n", true, 1024, 768},
+        {"1\n800\n4000\n32\n", true, 1024, 768},    {"1\n1024\n768\n32\n", true, 1024, 768},
+        {"1\n1280\n1024\n32\n", false, 1280, 1024},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        windowedMode = c.windowed;
+        testing::internal::CaptureStderr();
+        DisplayRecord record = read(c.text);
+        const std::string said = testing::internal::GetCapturedStderr();
+        windowedMode = false;
+        EXPECT_EQ(record.width, c.width);
+        EXPECT_EQ(record.height, c.height);
+        const bool kept = c.width == 1024 && std::string(c.text) != "1\n1024\n768\n32\n";
+        EXPECT_EQ(said.empty(), !kept) << said;
+        if (kept) {
+            EXPECT_NE(said.find(": a mode of "), std::string::npos) << said;
+        }
+    }
+}
+
 TEST_F(ScreenModeFile, AMissingFileKeepsTheDesktopMode) {
     dataTree().setRoot(dir);
     DisplayRecord record;
@@ -82,14 +114,21 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
     EXPECT_TRUE(options.noSound);
     EXPECT_EQ(options.soundLog, "s.log");
 
-    const std::vector<std::vector<std::string>> bad = {{"--bogus"},
-                                                       {"--data"},
-                                                       {"--fixed-step", "0"},
-                                                       {"--fixed-step", "fast"},
-                                                       {"--frames", "-1"},
-                                                       {"--frames", "5"},
-                                                       {"--sound-log"},
-                                                       {"extra"}};
+    EXPECT_EQ(parseOptions({"--autopilot", "--games", "3"}, options, error), OptionsResult::Run);
+    EXPECT_EQ(options.games, 3);
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--bogus"},
+        {"--games", "0"},
+        {"--games", "2"},  // no autopilot
+        {"--autopilot", "--level", "1", "--games", "2"},
+        {"--data"},
+        {"--fixed-step", "0"},
+        {"--fixed-step", "fast"},
+        {"--frames", "-1"},
+        {"--frames", "5"},
+        {"--sound-log"},
+        {"extra"}};
     for (const auto& args : bad) {
         Options o;
         EXPECT_EQ(parseOptions(args, o, error), OptionsResult::Error) << args[0];

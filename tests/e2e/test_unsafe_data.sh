@@ -79,4 +79,25 @@ grep -q "s01.clp:[0-9]*: .*; level 01 does not start$" "$OUT/damaged-mesh.err" |
     fail "damaged mesh: $(cat "$OUT/damaged-mesh.err")"
 [[ -s "$OUT/damaged-mesh.png" ]] || fail "damaged mesh: the game did not go on to frame 20"
 echo "a damaged collision mesh: $(cat "$OUT/damaged-mesh.err")"
+
+# A progress file cut short, with levels 1 to 4 open, and --level: the file is kept aside
+# before anything is written, the level is played on a fresh table, and its win is saved in
+# a fresh file, not over the damaged one.
+copy_data
+progress="$DATA_DIR/STA/eloper1.mtt"
+printf '1\r\n1\r\n1\r\n1\r\n0\r\n' >"$OUT/earned.mtt"
+cp "$OUT/earned.mtt" "$progress"
+STATUS=0
+timeout 300 "$OXA_BIN" --data "$DATA_DIR" --level 1 --once --autopilot --fixed-step 33 \
+    --window-size 320x240 --nosound >"$OUT/damaged-progress.out" 2>"$OUT/damaged-progress.err" ||
+    STATUS=$?
+[[ "$STATUS" -eq 0 ]] || fail "damaged progress: status $STATUS: $(cat "$OUT/damaged-progress.err")"
+grep -q "won" "$OUT/damaged-progress.out" || fail "damaged progress: $(cat "$OUT/damaged-progress.out")"
+expect_lines damaged-progress 1
+grep -qx "oxa: .*/STA/eloper1.mtt:6: the progress file ends after 5 lines; it needs 26; kept as .*/STA/eloper1.mtt.damaged; the game goes on with a fresh table" \
+    "$OUT/damaged-progress.err" || fail "damaged progress: $(cat "$OUT/damaged-progress.err")"
+cmp -s "$OUT/earned.mtt" "$progress.damaged" || fail "the damaged progress file was not kept as it was"
+[[ "$(sed -n '1,3p' "$progress" | tr -d '\r' | paste -sd' ')" == "1 1 0" ]] ||
+    fail "the win was not saved in a fresh file: $(head -3 "$progress")"
+echo "a damaged progress file: $(cat "$OUT/damaged-progress.err")"
 echo "PASS"

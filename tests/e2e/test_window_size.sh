@@ -27,4 +27,20 @@ for size in 800x600 320x240; do
     ((n < pixels / 100)) || fail "a $size window on a 1024x768 screen differs from the whole menu in $n of $pixels pixels"
     echo "$size window: the whole main menu ($n pixels differ)"
 done
+# A display-mode file asking for a window with no pixels, or larger than the screen: the
+# game starts in a window of the desktop's size and says so in one line.
+start_xvfb 640x480
+copy_data
+for mode in 0x600 800x-1 2000x480; do
+    printf '1\r\n%s\r\n%s\r\n32\r\n' "${mode%x*}" "${mode#*x}" >"$DATA_DIR/STA/sta_scr.mtt"
+    "$OXA_BIN" --data "$DATA_DIR" --no-intro --windowed --nosound --screenshot "$OUT/mode-$mode.png" \
+        --frames 5 >"$OUT/mode-$mode.out" 2>"$OUT/mode-$mode.err" ||
+        fail "a mode of $mode in the file: status $?: $(cat "$OUT/mode-$mode.err")"
+    [[ "$(identify -format '%wx%h' "$OUT/mode-$mode.png")" == 640x480 ]] ||
+        fail "a mode of $mode in the file gave a $(identify -format '%wx%h' "$OUT/mode-$mode.png") window"
+    [[ "$(wc -l <"$OUT/mode-$mode.err")" -eq 1 ]] &&
+        grep -q "sta_scr.mtt: a mode of ${mode%x*} x ${mode#*x} does not fit the screen's 640 x 480; keeping the desktop display mode" \
+            "$OUT/mode-$mode.err" || fail "a mode of $mode: $(cat "$OUT/mode-$mode.err")"
+    echo "a mode of $mode in the file: $(cat "$OUT/mode-$mode.err")"
+done
 echo "PASS"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -129,6 +130,76 @@ TEST_F(PlayerFolder, OnlyANamedWritableTreeKeepsItsOwnFiles) {
         fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
         EXPECT_FALSE(progressStaysInTree(true, folder));
         fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    }
+}
+
+// A damaged progress file is kept beside itself before anything is written where it was; a
+// fresh file takes its place, so the game goes on and saves again. A second damaged file
+// does not replace the first one kept.
+TEST_F(PlayerFolder, ADamagedFileIsKeptAsideAndAFreshOneTakesItsPlace) {
+    dataTree().setRoot(root_ / "tree");
+    const fs::path folder = root_ / "home" / "oxa";
+    struct Case {
+        const char* what;
+        bool inPlayersFolder;
+    };
+    for (const Case& c : {Case{"the player's file", true}, Case{"the tree's own file", false}}) {
+        SCOPED_TRACE(c.what);
+        setPlayerFolder(c.inPlayersFolder ? folder : fs::path());
+        const fs::path file = c.inPlayersFolder ? folder / "eloper1.mtt" : fresh_;
+        fs::create_directories(file.parent_path());
+        for (const std::string& damaged : {std::string("1\r\n1\r\n1\r\n"), std::string("x\r\n")}) {
+            write(file, damaged);
+            ProgressTable table;
+            table.unlocked[5] = 1;
+            ::testing::internal::CaptureStderr();
+            EXPECT_FALSE(readProgressForPlay(table, 1));
+            const std::string said = ::testing::internal::GetCapturedStderr();
+            EXPECT_TRUE(table.isUnlocked(1));
+            EXPECT_FALSE(table.isUnlocked(6)) << "the table is not fresh";
+            const fs::path aside = file.string() + (damaged == "x\r\n" ? ".damaged.2" : ".damaged");
+            EXPECT_EQ(read(aside), damaged);
+            EXPECT_EQ(read(file), freshText());
+            EXPECT_EQ(said.rfind("oxa: " + file.string() + ":", 0), 0u) << said;
+            EXPECT_NE(said.find("; kept as " + aside.string() +
+                                "; the game goes on with a fresh table\n"),
+                      std::string::npos)
+                << said;
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        }
+        EXPECT_EQ(read(file.string() + ".damaged"), "1\r\n1\r\n1\r\n");
+
+        ProgressTable table;
+        EXPECT_TRUE(readProgressForPlay(table, 1));
+        table.unlocked[1] = 1;
+        ASSERT_TRUE(writeProgress(1, table));
+        ProgressTable again;
+        EXPECT_TRUE(readProgressForPlay(again, 1));
+        EXPECT_TRUE(again.isUnlocked(2));
+        write(fresh_, freshText());
+    }
+}
+
+// A progress file that is missing and cannot be made from a fresh one: one line, a fresh
+// table, and no file made up.
+TEST_F(PlayerFolder, AMissingFileThatCannotBeMadeGivesAFreshTable) {
+    fs::remove(fresh_);
+    dataTree().setRoot(root_ / "tree");
+    for (bool inPlayersFolder : {true, false}) {
+        setPlayerFolder(inPlayersFolder ? root_ / "home" / "oxa" : fs::path());
+        ProgressTable table;
+        table.unlocked[5] = 1;
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(readProgressForPlay(table, 1));
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(table.isUnlocked(6));
+        EXPECT_EQ(said, inPlayersFolder
+                            ? "oxa: progress not read: the data tree has no fresh eloper1.mtt to "
+                              "start it from; the game goes on with a fresh table\n"
+                            : "oxa: Cannot open file STA\\eloper1.mtt; the game goes on with a "
+                              "fresh table\n");
+        EXPECT_FALSE(fs::exists(root_ / "home" / "oxa" / "eloper1.mtt"));
+        EXPECT_FALSE(fs::exists(fresh_));
     }
 }
 
