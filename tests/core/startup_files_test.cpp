@@ -82,7 +82,22 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
     EXPECT_TRUE(options.noSound);
     EXPECT_EQ(options.soundLog, "s.log");
 
+    Options pilot;
+    EXPECT_EQ(
+        parseOptions({"--autopilot", "--autopilot-style", "child", "--level", "3", "--no-drawing"},
+                     pilot, error),
+        OptionsResult::Run);
+    EXPECT_TRUE(pilot.childPilot);
+    EXPECT_TRUE(pilot.noDrawing);
+    Options skilled;
+    EXPECT_EQ(parseOptions({"--autopilot", "--autopilot-style", "skilled"}, skilled, error),
+              OptionsResult::Run);
+    EXPECT_FALSE(skilled.childPilot);
+
     const std::vector<std::vector<std::string>> bad = {{"--bogus"},
+                                                       {"--autopilot", "--autopilot-style", "baby"},
+                                                       {"--autopilot-style", "child"},
+                                                       {"--no-drawing", "--level", "1"},
                                                        {"--data"},
                                                        {"--fixed-step", "0"},
                                                        {"--fixed-step", "fast"},

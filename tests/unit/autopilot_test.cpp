@@ -1,6 +1,8 @@
-// The autopilot as a careful child plays: home with her nectar when something comes at
+// The autopilot as a careful player plays: home with her nectar when something comes at
 // her, nectar spots away from the creatures, round the trees rather than into them, and
-// below a tree's crown until she is out from under it.
+// below a tree's crown until she is out from under it. The young child's style: the
+// nearest spot and home, no thought of creatures, icons or the clock, a gentle hand that
+// follows her eyes late.
 
 #include <gtest/gtest.h>
 
@@ -107,6 +109,90 @@ TEST(Autopilot, FliesRoundATreeInHerWayAndKeepsBelowItsCrown) {
     scene.obstacles.clear();
     view.obstacles = scene.obstacles;
     EXPECT_LT(Autopilot().decide(view).cursorY, 150) << "in the open she climbs to cruise";
+}
+
+TEST(ChildAutopilot, FliesToTheNearestSpotWhateverComesAtHer) {
+    struct Case {
+        const char* what;
+        int loads;
+        std::vector<CreatureSighting> creatures;
+        int secondsLeft;
+        AutopilotGoal skilled, child;
+    } cases[] = {
+        {"a chaser at her",
+         1,
+         {{0.5f, 1, 1.5f, true}},
+         200,
+         AutopilotGoal::Deliver,
+         AutopilotGoal::Nectar},
+        {"the clock nearly out", 1, {}, 10, AutopilotGoal::Deliver, AutopilotGoal::Nectar},
+        {"a full bucket", 5, {}, 200, AutopilotGoal::Deliver, AutopilotGoal::Deliver},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Scene scene;
+        scene.creatures = c.creatures;
+        AutopilotView view = scene.view();
+        view.loadCount = c.loads;
+        view.secondsLeft = c.secondsLeft;
+        Autopilot skilled, child;
+        child.setStyle(AutopilotStyle::Child);
+        skilled.decide(view);
+        child.decide(view);
+        EXPECT_EQ(skilled.goal(), c.skilled);
+        EXPECT_EQ(child.goal(), c.child);
+    }
+    // A butterfly beside the near spot: she still aims straight ahead at it.
+    Scene scene;
+    scene.creatures = {{1, 0.6f, 5, false}};
+    AutopilotView view = scene.view();
+    view.loadCount = 1;
+    Autopilot child;
+    child.setStyle(AutopilotStyle::Child);
+    view.seconds = 0;
+    child.decide(view);
+    view.seconds = 1;
+    EXPECT_EQ(child.decide(view).cursorX, 200);
+    // A clock icon just off her way: the skilled player turns for it, the child does not.
+    std::vector<PickupIcon> icons = {{1.5f, 0.5f, 2, 1, clockIcon}};
+    view.icons = icons;
+    view.loadCount = 0;
+    Autopilot skilled;
+    skilled.decide(view);
+    EXPECT_EQ(skilled.goal(), AutopilotGoal::Icon);
+    child.decide(view);
+    EXPECT_EQ(child.goal(), AutopilotGoal::Nectar);
+}
+
+TEST(ChildAutopilot, HerHandIsGentleAndFollowsHerEyesLate) {
+    // The spot far behind her left: a hard turn wanted.
+    Scene scene;
+    scene.sprites = {{-8, -8, NectarSprite::fullAmount, 0}};
+    AutopilotView view = scene.view();
+    Autopilot skilled, child;
+    child.setStyle(AutopilotStyle::Child);
+    const float reaction = handOf(AutopilotStyle::Child).reactionSeconds;
+    ASSERT_GT(reaction, 0);
+    const AutopilotControls hard = skilled.decide(view);
+    // Before her first decision reaches her hand, the pointer rests in the middle.
+    view.seconds = 0;
+    EXPECT_EQ(child.decide(view).cursorX, 200);
+    view.seconds = reaction / 2;
+    EXPECT_EQ(child.decide(view).cursorX, 200);
+    view.seconds = reaction;
+    const AutopilotControls gentle = child.decide(view);
+    EXPECT_GT(hard.cursorX, gentle.cursorX) << "both turn the same way, she less";
+    EXPECT_GT(gentle.cursorX, 200);
+    // The spot moves to her other side; for a reaction time she still turns the old way.
+    scene.sprites = {{8, 0.5f, NectarSprite::fullAmount, 0}};
+    view = scene.view();
+    view.seconds = reaction + 0.05f;
+    EXPECT_GT(child.decide(view).cursorX, 200);
+    view.seconds = 2 * reaction + 0.1f;
+    EXPECT_LT(child.decide(view).cursorX, 200);
+    // A reset keeps who is playing.
+    child.reset();
+    EXPECT_EQ(child.style(), AutopilotStyle::Child);
 }
 
 }  // namespace
