@@ -98,6 +98,25 @@ float ceilingOver(const AutopilotView& view) {
     return lowest;
 }
 
+// The lowest face of a tree's crown or a roof, high enough to fly under, that stands across
+// the straight way for `length` at her height; far above when there is none. Boxes reach 0.1
+// beyond their faces.
+float overhangAcross(const AutopilotView& view, float heading, float length) {
+    constexpr float boxMargin = 0.1f, lowestOverhang = 1.0f;
+    const float dx = std::sin(heading), dz = std::cos(heading);
+    float lowest = 1e9f;
+    for (const CollisionBox& box : view.obstacles) {
+        if (box.max.y < view.y - 0.15f || box.min.y > view.y + 0.15f) continue;
+        const float face = box.min.y + boxMargin;
+        if (face < lowestOverhang) continue;
+        const float cx = (box.min.x + box.max.x) / 2, cz = (box.min.z + box.max.z) / 2;
+        if (std::hypot(cx, cz) < hiveSurroundings) continue;
+        if (crossesBox(view.x, view.z, dx, dz, length, box, obstacleClearance))
+            lowest = std::min(lowest, face);
+    }
+    return lowest;
+}
+
 float wrapAngle(float a) {
     while (a > pi) a -= 2 * pi;
     while (a < -pi) a += 2 * pi;
@@ -335,10 +354,16 @@ AutopilotControls Autopilot::decideNow(const AutopilotView& view) {
     // Round trees and houses rather than into them; the last stretch to a flower beside
     // one is flown straight.
     const float reach = std::min(lookAhead, distance(view.x, view.z, target.x, target.z) - 0.5f);
-    if (reach > 0.2f) wantedHeading = steerClear(view, wantedHeading, reach);
+    // A wide crown across her way is a long way round: the skilled player sinks and flies
+    // under it, looking for her way at the height she is sinking to.
+    float underHeight = 1e9f;
+    if (hand.minds && reach > 0.2f) underHeight = overhangAcross(view, wantedHeading, reach) - 0.3f;
+    AutopilotView lookout = view;
+    lookout.y = std::min(view.y, underHeight);
+    if (reach > 0.2f) wantedHeading = steerClear(lookout, wantedHeading, reach);
     // Under a tree's crown or a roof she keeps below it until she is out from under it:
     // climbing into it would stop her dead again and again.
-    const float wantedHeight = std::min(target.height, ceilingOver(view) - 0.2f);
+    const float wantedHeight = std::min({target.height, ceilingOver(view) - 0.2f, underHeight});
     float d = distance(view.x, view.z, target.x, target.z);
     float error = wrapAngle(wantedHeading - view.heading);
     float fastestTurn = maxTurnDeflection * view.turnRate;

@@ -111,6 +111,20 @@ TEST(Autopilot, FliesRoundATreeInHerWayAndKeepsBelowItsCrown) {
     EXPECT_LT(Autopilot().decide(view).cursorY, 150) << "in the open she climbs to cruise";
 }
 
+TEST(Autopilot, SinksUnderAWideCrownAcrossHerWayRatherThanGoingRound) {
+    Scene scene;
+    scene.sprites = {{0, 8, NectarSprite::fullAmount, 0}};
+    // A crown four units wide across her way, its lowest face at 1.3 (the box reaches 0.1
+    // further), at the height she cruises.
+    scene.obstacles = {{{-2, 1.2f, 2.5f}, {2, 2.4f, 4.5f}}};
+    const AutopilotControls skilled = Autopilot().decide(scene.view());
+    EXPECT_EQ(skilled.cursorX, 200) << "straight on";
+    EXPECT_GT(skilled.cursorY, 150) << "sinking";
+    // Standing on the ground, the same box is a wall to fly round.
+    scene.obstacles = {{{-2, -0.1f, 2.5f}, {2, 2.4f, 4.5f}}};
+    EXPECT_NE(Autopilot().decide(scene.view()).cursorX, 200);
+}
+
 TEST(ChildAutopilot, FliesToTheNearestSpotWhateverComesAtHer) {
     struct Case {
         const char* what;
