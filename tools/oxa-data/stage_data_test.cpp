@@ -85,7 +85,9 @@ TEST(StageFiles, EveryStageReadsBackAndItsTargetCanBeReached) {
             EXPECT_GE(s.flowerGroups * 5, s.spriteCount);  // a place on a flower for each
             int seconds = s.clockTensOfMinutes * 600 + s.clockMinutes * 60 +
                           s.clockTensOfSeconds * 10 + s.clockSeconds;
-            EXPECT_GE(seconds, 180);
+            // The clocks are tuned with both autopilot styles (docs/challenge.md); none is
+            // shorter than two minutes.
+            EXPECT_GE(seconds, 120);
             // She starts outside the hive post, low enough to gather nectar at once.
             EXPECT_GT(std::hypot(s.beeStartX, s.beeStartZ), 0.2f);
             EXPECT_GE(s.beeStartY, 0.48f);
