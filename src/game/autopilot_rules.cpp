@@ -363,7 +363,7 @@ AutopilotControls Autopilot::decideNow(const AutopilotView& view) {
     if (reach > 0.2f) wantedHeading = steerClear(lookout, wantedHeading, reach);
     // Under a tree's crown or a roof she keeps below it until she is out from under it:
     // climbing into it would stop her dead again and again.
-    const float wantedHeight = std::min({target.height, ceilingOver(view) - 0.2f, underHeight});
+    float wantedHeight = std::min({target.height, ceilingOver(view) - 0.2f, underHeight});
     float d = distance(view.x, view.z, target.x, target.z);
     float error = wrapAngle(wantedHeading - view.heading);
     float fastestTurn = maxTurnDeflection * view.turnRate;
@@ -379,6 +379,12 @@ AutopilotControls Autopilot::decideNow(const AutopilotView& view) {
         backOff = view.seconds < evadeUntil_ - evadeSeconds + backOffSeconds;
         error = backOff ? 0 : wrapAngle(evadeHeading_ - view.heading);
         wantedSpeed = backOff ? -0.3f * view.maxSpeed : 0.5f * view.maxSpeed;
+        // Sinking onto a spot beside a mushroom she may sit on its cap, stopped dead every
+        // frame: the skilled player lifts off whatever she bumped into while she backs away
+        // (never into a crown or a roof above her).
+        if (hand.minds)
+            wantedHeight =
+                std::min(std::max(wantedHeight, view.y + 0.3f), ceilingOver(view) - 0.2f);
     }
 
     AutopilotControls controls;

@@ -125,6 +125,32 @@ TEST(Autopilot, SinksUnderAWideCrownAcrossHerWayRatherThanGoingRound) {
     EXPECT_NE(Autopilot().decide(scene.view()).cursorX, 200);
 }
 
+TEST(Autopilot, AfterABumpSheLiftsOffWhatSheSatOn) {
+    // Sinking onto a spot beside a mushroom she has come down on its cap and stopped dead:
+    // the skilled player climbs while she backs off; the child keeps pressing down.
+    Scene scene;
+    scene.sprites = {{0.3f, 0.3f, NectarSprite::fullAmount, 0}};
+    scene.obstacles = {{{-0.4f, 0.25f, -0.4f}, {0.4f, 1.05f, 0.4f}}};
+    for (AutopilotStyle style : {AutopilotStyle::Skilled, AutopilotStyle::Child}) {
+        Autopilot pilot;
+        pilot.setStyle(style);
+        AutopilotView view = scene.view();
+        view.y = 1.0f;
+        view.speed = 1;
+        AutopilotControls controls;
+        for (int frame = 0; frame < 20; ++frame) {  // past the child's reaction time
+            view.seconds = static_cast<float>(frame) * 0.033f;
+            controls = pilot.decide(view);
+            view.speed = 0;  // stopped dead from the first frame on
+        }
+        EXPECT_EQ(pilot.goal(), AutopilotGoal::Evade);
+        if (style == AutopilotStyle::Skilled)
+            EXPECT_LT(controls.cursorY, 150) << "the skilled player climbs";
+        else
+            EXPECT_GT(controls.cursorY, 150) << "the child sinks on";
+    }
+}
+
 TEST(ChildAutopilot, FliesToTheNearestSpotWhateverComesAtHer) {
     struct Case {
         const char* what;
