@@ -1,9 +1,9 @@
 #include "core/autopilot.h"
 
-#include "core/display_record.h"
-#include "core/game_state.h"
 #include <vector>
 
+#include "core/display_record.h"
+#include "core/game_state.h"
 #include "game/autopilot_rules.h"
 #include "game/collision_mesh.h"
 #include "game/creatures.h"
@@ -52,6 +52,10 @@ AutopilotView currentView() {
 }
 
 }  // namespace
+
+void setAutopilotStyle(AutopilotStyle style) {
+    pilot.setStyle(style);
+}
 
 void resetAutopilot() {
     pilot.reset();

@@ -4,6 +4,10 @@
 // the fed input source, as a player's hand would. It never touches the flight itself.
 
 #include "core/replay_format.h"
+#include "game/autopilot_rules.h"
+
+// Who sits at the controls: the skilled player (the default) or a young child.
+void setAutopilotStyle(AutopilotStyle style);
 
 // Forgets the previous stage (the level runner calls it at every level start).
 void resetAutopilot();

@@ -64,6 +64,11 @@ void playFrame() {
     drawWorld();
 }
 
+void playFrameUndrawn() {
+    updateFlight();
+    moveCreaturesThisFrame();
+}
+
 void drawWorld() {
     glPushMatrix();
     glh::kamera.cameraList.callList();

@@ -14,6 +14,9 @@ void setPlayPerspective();
 
 // One frame of a running level: the flight update, then the world.
 void playFrame();
+// The same frame with nothing of the world drawn (--no-drawing): what the drawing does to
+// the game, the chasing butterflies' steps and the fish's jumps, runs in the same order.
+void playFrameUndrawn();
 // The world in its order: scene, plants, creatures, icons, flowers, sprites, panel, bee.
 void drawWorld();
 

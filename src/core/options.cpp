@@ -28,6 +28,11 @@ const char* const usageText =
     "                       game through the menus: New game, the difficulty\n"
     "                       (--difficulty), level after level, a name in the best\n"
     "                       scores, then Quit\n"
+    "  --autopilot-style S  with --autopilot: skilled (the default) plays to win; child\n"
+    "                       flies to the nearest nectar and home again, turns slowly,\n"
+    "                       reacts a moment late and never dodges a creature\n"
+    "  --no-drawing         with --autopilot or --replay: the garden is not drawn, the\n"
+    "                       game's rules run as they do when it is (quick tuning runs)\n"
     "  --menu-levels A-B    with --autopilot and no --level: start at level A, play up\n"
     "                       to level B, then let the next level's clock run out\n"
     "  --games N            with --autopilot and no --level: play N whole games one\n"
@@ -62,6 +67,7 @@ bool parseCount(const std::string& text, long min, long max, long& value) {
 
 OptionsResult parseOptions(const std::vector<std::string>& args, Options& options,
                            std::string& error) {
+    bool styleGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](const char* what) -> const std::string* {
@@ -170,6 +176,17 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
             options.games = static_cast<int>(number);
         } else if (arg == "--autopilot") {
             options.autopilot = true;
+        } else if (arg == "--autopilot-style") {
+            auto style = value("skilled or child");
+            if (!style) return OptionsResult::Error;
+            if (*style != "skilled" && *style != "child") {
+                error = "--autopilot-style takes skilled or child, not '" + *style + "'";
+                return OptionsResult::Error;
+            }
+            options.childPilot = *style == "child";
+            styleGiven = true;
+        } else if (arg == "--no-drawing") {
+            options.noDrawing = true;
         } else if (arg == "--record" || arg == "--replay" || arg == "--dump") {
             auto file = value("a file name");
             if (!file) return OptionsResult::Error;
@@ -234,6 +251,14 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
     }
     if (options.games > 1 && (!options.autopilot || options.level)) {
         error = "--games goes with --autopilot and no --level";
+        return OptionsResult::Error;
+    }
+    if (styleGiven && !options.autopilot) {
+        error = "--autopilot-style goes with --autopilot";
+        return OptionsResult::Error;
+    }
+    if (options.noDrawing && !options.autopilot && options.replay.empty()) {
+        error = "--no-drawing goes with --autopilot or --replay";
         return OptionsResult::Error;
     }
     if (options.lastLevel && !options.autopilot) {

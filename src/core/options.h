@@ -18,6 +18,8 @@ struct Options {
     bool once = false;       // --once: exit when that level ends
     int lastLevel = 0;       // --levels A-B: the run goes on to level B (0: just --level)
     bool autopilot = false;  // --autopilot: the autopilot plays
+    bool childPilot = false;  // --autopilot-style child: it plays like a young child
+    bool noDrawing = false;   // --no-drawing: the garden is not drawn, the rules run alone
     // --menu-levels A-B: with --autopilot and no --level, the levels played through the menus.
     int menuFirstLevel = 1, menuLastLevel = 10;
     // --games N: with the menus' autopilot, N whole games one after another, each at the

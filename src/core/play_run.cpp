@@ -15,10 +15,12 @@
 #include "core/autopilot.h"
 #include "core/bench.h"
 #include "core/display_record.h"
+#include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/input_handlers.h"
 #include "core/interactors.h"
 #include "core/level_start.h"
+#include "core/main_loop.h"
 #include "core/menu_pilot.h"
 #include "core/replay_format.h"
 #include "core/screens.h"
@@ -134,8 +136,9 @@ void registerInputCallbacks() {
     glutMotionFunc([](int x, int y) { queueEvent({InputEvent::Drag, x, y}); });
     glutMouseFunc([](int b, int s, int x, int y) { queueEvent({InputEvent::Button, b, s, x, y}); });
     glutKeyboardFunc([](unsigned char k, int x, int y) { queueEvent({InputEvent::Key, k, x, y}); });
-    platform::setTypedLetterHandler(
-        [](unsigned char letter) { queueEvent({InputEvent::Key, letter, 0, 0}); });
+    platform::setTypedLetterHandler([](unsigned char letter) {
+        queueEvent({InputEvent::Key, letter, 0, 0});
+    });
     glutSpecialFunc([](int key, int x, int y) {
         platform::noteSpecialKey(key, true);
         queueEvent({InputEvent::Special, key, x, y});
@@ -245,6 +248,8 @@ void setUpRun(const Options& options) {
     run.windowWidth = ekran.width;
     run.windowHeight = ekran.height;
     run.viaMenus = options.autopilot && options.level == 0;
+    setAutopilotStyle(options.childPilot ? AutopilotStyle::Child : AutopilotStyle::Skilled);
+    if (options.noDrawing) setFrameDrawer(playFrameUndrawn);
     run.pilot.difficulty = options.difficulty;
     run.pilot.firstLevel = options.menuFirstLevel;
     run.pilot.lastLevel = options.menuLastLevel;

@@ -6,11 +6,6 @@
 namespace {
 
 constexpr float pi = 3.14159265f;
-// The pointer never goes further out than this share of the half screen: a sharper turn
-// would set the bee spinning, which looks wild and changes nothing.
-constexpr float maxTurnDeflection = 0.78f;
-// How quickly a heading error is turned away, in seconds.
-constexpr float turnTimeConstant = 0.12f;
 // Where the bee lines up before flying into the hive's door, and how far she climbs and
 // swerves after bumping into something.
 constexpr float doorLineUpZ = 1.0f;
@@ -103,6 +98,25 @@ float ceilingOver(const AutopilotView& view) {
     return lowest;
 }
 
+// The lowest face of a tree's crown or a roof, high enough to fly under, that stands across
+// the straight way for `length` at her height; far above when there is none. Boxes reach 0.1
+// beyond their faces.
+float overhangAcross(const AutopilotView& view, float heading, float length) {
+    constexpr float boxMargin = 0.1f, lowestOverhang = 1.0f;
+    const float dx = std::sin(heading), dz = std::cos(heading);
+    float lowest = 1e9f;
+    for (const CollisionBox& box : view.obstacles) {
+        if (box.max.y < view.y - 0.15f || box.min.y > view.y + 0.15f) continue;
+        const float face = box.min.y + boxMargin;
+        if (face < lowestOverhang) continue;
+        const float cx = (box.min.x + box.max.x) / 2, cz = (box.min.z + box.max.z) / 2;
+        if (std::hypot(cx, cz) < hiveSurroundings) continue;
+        if (crossesBox(view.x, view.z, dx, dz, length, box, obstacleClearance))
+            lowest = std::min(lowest, face);
+    }
+    return lowest;
+}
+
 float wrapAngle(float a) {
     while (a > pi) a -= 2 * pi;
     while (a < -pi) a += 2 * pi;
@@ -133,18 +147,30 @@ int pixelOffset(float share, float half, bool up) {
 
 }  // namespace
 
+AutopilotHand handOf(AutopilotStyle style) {
+    // The skilled pointer never goes further out than 0.78 of the half screen: a sharper
+    // turn would set the bee spinning, which looks wild and changes nothing. A child keeps
+    // her hand nearer the middle and corrects lazily, and her hand follows her eyes late.
+    if (style == AutopilotStyle::Child) return {0.45f, 0.35f, 0.3f, false};
+    return {0.78f, 0.12f, 0, true};
+}
+
 void Autopilot::reset() {
+    const AutopilotStyle style = style_;
     *this = Autopilot();
+    style_ = style;
 }
 
 bool Autopilot::shouldGoHome(const AutopilotView& view) const {
     if (view.loadCount <= 0) return false;
     if (fleeing_) return true;
+    const bool minds = handOf(style_).minds;
     if (view.loadCount >= NectarBucket::slotCount) return true;
     if (view.collected + view.loadCount * view.nectarPerLoad >= view.target) return true;
     bool nectarLeft = std::any_of(view.sprites.begin(), view.sprites.end(),
                                   [](const NectarSprite& s) { return s.amount > 0; });
     if (!nectarLeft) return true;
+    if (!minds) return false;
     float homeSeconds = distance(view.x, view.z, 0, 0) / std::max(view.maxSpeed, 0.1f);
     return static_cast<float>(view.secondsLeft) < homeSeconds + 15;
 }
@@ -172,7 +198,7 @@ Autopilot::Target Autopilot::chooseTarget(const AutopilotView& view) {
                 if (s.amount <= 0 || (!forgiving && givenUp(s.x, s.z))) continue;
                 float d = distance(view.x, view.z, s.x, s.z);
                 float cost = d;
-                if (view.loadCount > 0) {
+                if (view.loadCount > 0 && handOf(style_).minds) {
                     for (const CreatureSighting& c : view.creatures)
                         if (distance(c.x, c.z, s.x, s.z) < creatureCaution) cost += cautionDetour;
                 }
@@ -201,6 +227,7 @@ Autopilot::Target Autopilot::chooseTarget(const AutopilotView& view) {
         }
     }
     // A clock or speed icon close to the way is worth the detour.
+    if (!handOf(style_).minds) return main;
     float direct = distance(view.x, view.z, main.x, main.z);
     for (const PickupIcon& icon : view.icons) {
         if (icon.active != 1 || static_cast<int>(icon.type) == flowerMarker ||
@@ -257,7 +284,7 @@ bool Autopilot::givenUp(float x, float z) const {
 }
 
 void Autopilot::watchForChasers(const AutopilotView& view) {
-    if (view.loadCount <= 0) {
+    if (view.loadCount <= 0 || !handOf(style_).minds) {
         fleeing_ = false;
         return;
     }
@@ -267,7 +294,8 @@ void Autopilot::watchForChasers(const AutopilotView& view) {
 
 // Turns the wanted heading away from creatures close ahead of her, the closer the more.
 float Autopilot::sideStepChasers(const AutopilotView& view, float wantedHeading) const {
-    if (view.loadCount <= 0) return wantedHeading;  // nothing to take: they leave her be
+    // Nothing to take: they leave her be. A child does not think of them at all.
+    if (view.loadCount <= 0 || !handOf(style_).minds) return wantedHeading;
     float turn = 0;
     for (const CreatureSighting& c : view.creatures) {
         float d = distance(view.x, view.z, c.x, c.z);
@@ -298,6 +326,24 @@ float Autopilot::steerClear(const AutopilotView& view, float wantedHeading, floa
 }
 
 AutopilotControls Autopilot::decide(const AutopilotView& view) {
+    const float reaction = handOf(style_).reactionSeconds;
+    if (reaction <= 0) return decideNow(view);
+    onTheWay_.push_back({view.seconds, decideNow(view)});
+    // The newest decision old enough to have reached her hand; before the first one she
+    // rests, the pointer in the middle.
+    while (onTheWay_.size() > 1 && onTheWay_[1].seconds <= view.seconds - reaction)
+        onTheWay_.pop_front();
+    if (onTheWay_.front().seconds <= view.seconds - reaction) return onTheWay_.front().controls;
+    AutopilotControls resting;
+    resting.cursorX = static_cast<int>(view.centreX);
+    resting.cursorY = static_cast<int>(view.centreY) + 1;
+    return resting;
+}
+
+AutopilotControls Autopilot::decideNow(const AutopilotView& view) {
+    const AutopilotHand hand = handOf(style_);
+    const float maxTurnDeflection = hand.maxTurnDeflection;
+    const float turnTimeConstant = hand.turnTimeConstant;
     watchForChasers(view);
     Target target = chooseTarget(view);
     watchForBumps(view, target);
@@ -308,10 +354,16 @@ AutopilotControls Autopilot::decide(const AutopilotView& view) {
     // Round trees and houses rather than into them; the last stretch to a flower beside
     // one is flown straight.
     const float reach = std::min(lookAhead, distance(view.x, view.z, target.x, target.z) - 0.5f);
-    if (reach > 0.2f) wantedHeading = steerClear(view, wantedHeading, reach);
+    // A wide crown across her way is a long way round: the skilled player sinks and flies
+    // under it, looking for her way at the height she is sinking to.
+    float underHeight = 1e9f;
+    if (hand.minds && reach > 0.2f) underHeight = overhangAcross(view, wantedHeading, reach) - 0.3f;
+    AutopilotView lookout = view;
+    lookout.y = std::min(view.y, underHeight);
+    if (reach > 0.2f) wantedHeading = steerClear(lookout, wantedHeading, reach);
     // Under a tree's crown or a roof she keeps below it until she is out from under it:
     // climbing into it would stop her dead again and again.
-    const float wantedHeight = std::min(target.height, ceilingOver(view) - 0.2f);
+    float wantedHeight = std::min({target.height, ceilingOver(view) - 0.2f, underHeight});
     float d = distance(view.x, view.z, target.x, target.z);
     float error = wrapAngle(wantedHeading - view.heading);
     float fastestTurn = maxTurnDeflection * view.turnRate;
@@ -327,6 +379,12 @@ AutopilotControls Autopilot::decide(const AutopilotView& view) {
         backOff = view.seconds < evadeUntil_ - evadeSeconds + backOffSeconds;
         error = backOff ? 0 : wrapAngle(evadeHeading_ - view.heading);
         wantedSpeed = backOff ? -0.3f * view.maxSpeed : 0.5f * view.maxSpeed;
+        // Sinking onto a spot beside a mushroom she may sit on its cap, stopped dead every
+        // frame: the skilled player lifts off whatever she bumped into while she backs away
+        // (never into a crown or a roof above her).
+        if (hand.minds)
+            wantedHeight =
+                std::min(std::max(wantedHeight, view.y + 0.3f), ceilingOver(view) - 0.2f);
     }
 
     AutopilotControls controls;
@@ -344,8 +402,8 @@ AutopilotControls Autopilot::decide(const AutopilotView& view) {
     if (std::fabs(heightError) > 0.03f) climbing_ = heightError > 0;
     float share = std::round(std::sqrt(std::min(4 * std::fabs(heightError), 1.0f)) * 10) / 10;
     if (std::fabs(heightError) <= 0.03f) share = 0;
-    controls.cursorY =
-        static_cast<int>(view.centreY) + pixelOffset(climbing_ ? -share : share, view.centreY, climbing_);
+    controls.cursorY = static_cast<int>(view.centreY) +
+                       pixelOffset(climbing_ ? -share : share, view.centreY, climbing_);
 
     // Up stays held while the speed is below what is wanted, with a little slack so the key
     // does not flicker; at the top speed it simply stays down.

@@ -6,6 +6,7 @@
 // the Up and Down keys are held. Plain arithmetic, so it can be tested alone; the core
 // feeds the result into the input source, and the flight code runs unchanged.
 
+#include <deque>
 #include <span>
 #include <vector>
 
@@ -41,10 +42,28 @@ struct AutopilotControls {
 
 enum class AutopilotGoal { Nectar, Icon, Deliver, Exit, Evade };
 
+// Who sits at the controls. The skilled player plays to win: she picks up clocks and speed
+// icons on her way, keeps away from creatures with nectar aboard and flies home when one
+// comes at her, and watches the clock. A young child flies to the nearest glowing spot and
+// home again when her bucket is full or holds enough, turns the bee more gently, reacts a
+// moment late and never minds a butterfly or a dragonfly.
+enum class AutopilotStyle { Skilled, Child };
+
+struct AutopilotHand {
+    float maxTurnDeflection;  // share of the half screen the pointer goes out at most
+    float turnTimeConstant;   // seconds in which she means to turn a heading error away
+    float reactionSeconds;    // what she decides reaches her hand this much later
+    bool minds;               // creatures, icons and the clock
+};
+AutopilotHand handOf(AutopilotStyle style);
+
 class Autopilot {
   public:
     // Forget everything about the previous stage.
     void reset();
+    // Kept by reset().
+    void setStyle(AutopilotStyle style) { style_ = style; }
+    AutopilotStyle style() const { return style_; }
     AutopilotControls decide(const AutopilotView& view);
     AutopilotGoal goal() const { return goal_; }
 
@@ -60,6 +79,7 @@ class Autopilot {
         float x = 0, z = 0, height = 0;
         float spotX = 0, spotZ = 0;  // the nectar spot or icon aimed at, where there is one
     };
+    AutopilotControls decideNow(const AutopilotView& view);
     Target chooseTarget(const AutopilotView& view);
     bool shouldGoHome(const AutopilotView& view) const;
     void watchForBumps(const AutopilotView& view, const Target& target);
@@ -67,6 +87,13 @@ class Autopilot {
     float sideStepChasers(const AutopilotView& view, float wantedHeading) const;
     float steerClear(const AutopilotView& view, float wantedHeading, float reach);
 
+    AutopilotStyle style_ = AutopilotStyle::Skilled;
+    // Decisions on their way to the hand, oldest first, with the game time they were made.
+    struct Decision {
+        float seconds;
+        AutopilotControls controls;
+    };
+    std::deque<Decision> onTheWay_;
     AutopilotGoal goal_ = AutopilotGoal::Nectar;
     float previousSpeed_ = 0;
     float evadeUntil_ = -1;

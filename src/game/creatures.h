@@ -32,8 +32,10 @@ void createCreatures(CreatureFiles files);
 void butterflyTimerTick();
 void dragonflyTimerTick();
 
-// In the world pass, once a frame: the chasing butterflies' steps, then the butterflies,
-// the dragonflies and the fish (whose jumps run here) are drawn.
+// Once a frame: the chasing butterflies' steps and the fish's jumps with their splashes.
+void moveCreaturesThisFrame();
+// In the world pass, once a frame: the moves above, then the butterflies, the dragonflies
+// and the fish are drawn.
 void drawCreatures();
 
 // Loads the bee has lost to butterflies and dragonflies since the stage started.

@@ -121,18 +121,22 @@ void dragonflyTimerTick() {
     answer(events, SlotDragonflyChase, SlotDragonflyAttack);
 }
 
-void drawCreatures() {
+void moveCreaturesThisFrame() {
     CreatureEvents events;
     butterflyFrame(motyl_tx.butterflies, currentWorld(), events);
     answer(events, SlotButterflyChase, SlotButterflyAttack);
-    motyl_tx.draw();
-    wazka_tx.draw();
     const auto& bee = glh::kamera;
     for (Fish& f : rybka_tx.fish) {
         const FishSounds sounds = fishFrame(f, glh::reset.meanFrameSeconds, bee.x, bee.z);
         if (sounds.up) splash(f.upSplash, sounds.upVolume);
         if (sounds.down) splash(f.downSplash, sounds.downVolume);
     }
+}
+
+void drawCreatures() {
+    moveCreaturesThisFrame();
+    motyl_tx.draw();
+    wazka_tx.draw();
     rybka_tx.draw();
 }
 

@@ -117,11 +117,26 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
     EXPECT_EQ(parseOptions({"--autopilot", "--games", "3"}, options, error), OptionsResult::Run);
     EXPECT_EQ(options.games, 3);
 
+    Options pilot;
+    EXPECT_EQ(
+        parseOptions({"--autopilot", "--autopilot-style", "child", "--level", "3", "--no-drawing"},
+                     pilot, error),
+        OptionsResult::Run);
+    EXPECT_TRUE(pilot.childPilot);
+    EXPECT_TRUE(pilot.noDrawing);
+    Options skilled;
+    EXPECT_EQ(parseOptions({"--autopilot", "--autopilot-style", "skilled"}, skilled, error),
+              OptionsResult::Run);
+    EXPECT_FALSE(skilled.childPilot);
+
     const std::vector<std::vector<std::string>> bad = {
         {"--bogus"},
         {"--games", "0"},
         {"--games", "2"},  // no autopilot
         {"--autopilot", "--level", "1", "--games", "2"},
+        {"--autopilot", "--autopilot-style", "baby"},
+        {"--autopilot-style", "child"},
+        {"--no-drawing", "--level", "1"},
         {"--data"},
         {"--fixed-step", "0"},
         {"--fixed-step", "fast"},

@@ -33,10 +33,10 @@ record level05-autopilot-icons --autopilot --level 5
 record menus-level01 --autopilot --menu-levels 1-1
 
 # Nobody at the controls: the pointer rests at the centre and the bee waits by the hive
-# until the clock runs out (the five seconds of the countdown and 5:00 at 33 ms a frame are
-# 9243 frames).
+# until the clock runs out (the five seconds of the countdown and 3:30 at 33 ms a frame are
+# 6516 frames).
 name=level02-time-up
-printf 'oxa-replay 1 step 33 level 2 difficulty 1 size 320x240\n9400 160 120 -\n' >"$here/$name.replay"
+printf 'oxa-replay 1 step 33 level 2 difficulty 1 size 320x240\n6700 160 120 -\n' >"$here/$name.replay"
 rm -rf "$work/data" "$here/$name.dump"
 cp -r "$build/data" "$work/data"
 "$build/oxa" --data "$work/data" --replay "$here/$name.replay" --dump "$here/$name.dump" >/dev/null

@@ -23,6 +23,8 @@ constexpr int maxGroups = 400;
 // covers, merged into rectangles.
 constexpr float compactSize = 1.2f;
 constexpr float gridCell = 0.25f;
+// A slab starting this high hangs above the ground: the bee can fly in under it.
+constexpr float hangingHeight = 0.7f;
 
 struct Rect {
     float x0 = 1e9f, z0 = 1e9f, x1 = -1e9f, z1 = -1e9f;
@@ -120,6 +122,38 @@ bool overlapsCell(const std::vector<Point2>& points, float x0, float z0, float x
     return true;
 }
 
+// Marks every cell that cannot be reached from the grid's border through uncovered cells.
+void fillEnclosed(std::vector<char>& covered, int nx, int nz) {
+    std::vector<char> outside(covered.size(), 0);
+    std::vector<int> todo;
+    auto visit = [&](int i, int j) {
+        if (i < 0 || j < 0 || i >= nx || j >= nz) return;
+        const size_t k = static_cast<size_t>(j * nx + i);
+        if (covered[k] || outside[k]) return;
+        outside[k] = 1;
+        todo.push_back(j * nx + i);
+    };
+    for (int i = 0; i < nx; ++i) {
+        visit(i, 0);
+        visit(i, nz - 1);
+    }
+    for (int j = 0; j < nz; ++j) {
+        visit(0, j);
+        visit(nx - 1, j);
+    }
+    while (!todo.empty()) {
+        const int k = todo.back();
+        todo.pop_back();
+        const int i = k % nx, j = k / nx;
+        visit(i - 1, j);
+        visit(i + 1, j);
+        visit(i, j - 1);
+        visit(i, j + 1);
+    }
+    for (size_t k = 0; k < covered.size(); ++k)
+        if (!outside[k]) covered[k] = 1;
+}
+
 // The rectangles of grid cells a slab of a thing covers, rows of runs merged downwards.
 std::vector<Rect> coveredRects(const SceneThing& thing, const Slab& slab) {
     const Rect& r = slab.rect;
@@ -141,6 +175,12 @@ std::vector<Rect> coveredRects(const SceneThing& thing, const Slab& slab) {
             }
         }
     }
+    // A willow's curtain of leaves hangs in a ring above the ground: a bee that flies in
+    // under its hem and climbs would be shut in a room of leaves, with the only way out
+    // straight down. Whatever such a hanging ring closes in is solid, so the curtain's
+    // inside is a ceiling to her from below. (Rings standing on the ground, walls round a
+    // yard, keep their yard open to the sky.)
+    if (slab.y0 >= hangingHeight) fillEnclosed(covered, nx, nz);
     struct Run {
         int i0, i1;
         Rect rect;

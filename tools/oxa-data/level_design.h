@@ -1,7 +1,8 @@
 #pragma once
 // The ten levels at the three difficulties: which garden, how long, how much nectar, who
-// else flies about. Level 1 is a gentle first flight; each level after it asks for more
-// nectar in less time and brings more creatures; difficulty 3 is hard but winnable.
+// else flies about. Level 1 at difficulty 1 is a gentle first flight; each level after it
+// leaves a child less time to spare and more thieves about; at difficulty 3 the last
+// gardens are a real race that a skilled player still wins.
 
 #include <array>
 #include <string>

@@ -1,6 +1,7 @@
 #include "play_menu_art.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "art_tools.h"
@@ -96,13 +97,33 @@ Image difficultyTitlePicture() {
 
 // --- Level pictures ---
 
-// The bee's eye view of a level's garden, with the level's number in a round badge.
+// What makes each level's garden its own, as seen over its hive: the pond and its bridge
+// (1), the sand (2), the pond under a pink sky (3), the houses in the sun (4), the pond
+// among mushrooms and willows (5), the path (6), the bridge under an evening sky (7), the
+// orchard (8), the willows round the pond (9), the town (10). Ground points (x, z).
+constexpr float levelSights[levelCount][2] = {
+    {8, 7},     {-4.9f, -11}, {-8.1f, -6}, {0, -20}, {7, -8},
+    {3.5f, 11}, {9, -5},      {6, -10},    {8, 8},   {-9, -9},
+};
+
+// A level's picture: from behind its hive and a little to the side, looking out over the
+// garden towards its sight, so that the hive stands in the right foreground (the number
+// badge takes the left) and the sky of the garden's light fills the top.
+std::vector<Colour> levelView(const DataFiles& files, int level, int size) {
+    const float fx = levelSights[level - 1][0], fz = levelSights[level - 1][1];
+    const float far = std::hypot(fx, fz);
+    const float ux = fx / far, uz = fz / far;
+    const Vec3 eye{-ux * 2.0f + uz * 0.9f, 1.25f, -uz * 2.0f - ux * 0.9f};
+    return renderGardenView(files, levelScene(level), eye, {fx * 0.6f, 0.2f, fz * 0.6f}, size, size,
+                            1);
+}
+
+// A level's picture with the level's number in a round badge.
 void paintLevelCell(Image& sheet, const DataFiles& files, int cell, int level) {
     const int x0 = static_cast<int>(levelPictures::cellEdges[(cell - 1) % 3] * side);
     const int y0 = static_cast<int>((1 - levelPictures::cellEdges[3 - (cell - 1) / 3]) * side);
     const int size = static_cast<int>(0.33f * side) - 2;
-    const std::vector<Colour> view = renderGardenView(
-        files, levelScene(level), {-0.1f, 0.42f, 1.6f}, {-1.5f, 0.62f, -1.45f}, size, size, 1);
+    const std::vector<Colour> view = levelView(files, level, size);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             sheet.at(x0 + 1 + x, y0 + 1 + y) = view[static_cast<size_t>(y * size + x)];

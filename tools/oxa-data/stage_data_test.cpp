@@ -14,6 +14,7 @@
 #include "assets/text_lines.h"
 #include "assets/texture_file.h"
 #include "bee_model.h"
+#include "collision_meshes.h"
 #include "game/collision_mesh.h"
 #include "game/dragonfly.h"
 #include "game/nectar.h"
@@ -84,7 +85,9 @@ TEST(StageFiles, EveryStageReadsBackAndItsTargetCanBeReached) {
             EXPECT_GE(s.flowerGroups * 5, s.spriteCount);  // a place on a flower for each
             int seconds = s.clockTensOfMinutes * 600 + s.clockMinutes * 60 +
                           s.clockTensOfSeconds * 10 + s.clockSeconds;
-            EXPECT_GE(seconds, 180);
+            // The clocks are tuned with both autopilot styles (docs/challenge.md); none is
+            // shorter than two minutes.
+            EXPECT_GE(seconds, 120);
             // She starts outside the hive post, low enough to gather nectar at once.
             EXPECT_GT(std::hypot(s.beeStartX, s.beeStartZ), 0.2f);
             EXPECT_GE(s.beeStartY, 0.48f);
@@ -359,6 +362,55 @@ TEST(CollisionMeshes, EveryPlaceAFlowerCanStandIsOpenAtNectarHeight) {
         EXPECT_LE(enclosed, freeCells / 2000)
             << enclosed << " of " << freeCells << " free cells lie inside solids";
     }
+}
+
+// A ring of upright quads round (0, 0) between two heights, as a willow's curtain of
+// leaves or a round wall is made.
+SceneThing ring(ThingKind kind, float radius, float y0, float y1) {
+    SceneThing thing{kind, {}, {-radius, y0, -radius}, {radius, y1, radius}};
+    constexpr int sides = 16;
+    for (int k = 0; k < sides; ++k) {
+        const float a = 2 * pi * static_cast<float>(k) / sides;
+        const float b = 2 * pi * static_cast<float>(k + 1) / sides;
+        const Vec3 p0{radius * std::cos(a), y0, radius * std::sin(a)};
+        const Vec3 q0{radius * std::cos(b), y0, radius * std::sin(b)};
+        const Vec3 p1{p0.x, y1, p0.z}, q1{q0.x, y1, q0.z};
+        thing.triangles.push_back({p0, q0, q1});
+        thing.triangles.push_back({p0, q1, p1});
+    }
+    return thing;
+}
+
+bool insideAShape(const std::vector<CollisionShape>& shapes, Vec3 p) {
+    for (size_t s = 1; s < shapes.size(); ++s) {  // 0 is the hive's door
+        Vec3 lo{1e9f, 1e9f, 1e9f}, hi{-1e9f, -1e9f, -1e9f};
+        for (const WorldTriangle& t : shapes[s].triangles) {
+            for (const Vec3& c : {t.a, t.b, t.c}) {
+                lo = {std::min(lo.x, c.x), std::min(lo.y, c.y), std::min(lo.z, c.z)};
+                hi = {std::max(hi.x, c.x), std::max(hi.y, c.y), std::max(hi.z, c.z)};
+            }
+        }
+        if (lo.x < p.x && p.x < hi.x && lo.y < p.y && p.y < hi.y && lo.z < p.z && p.z < hi.z)
+            return true;
+    }
+    return false;
+}
+
+TEST(CollisionMeshes, AWillowsCurtainIsSolidInsideAndAWalledYardStaysOpen) {
+    // A bee that flew in under a willow's hem and climbed would be shut in by its curtain:
+    // inside the curtain, above the hem, is solid, so she meets it from below instead.
+    // Under the hem it is open: flowers stand there.
+    SceneLayout willow;
+    willow.things = {ring(ThingKind::round, 2, 1.2f, 2.5f)};
+    const std::vector<CollisionShape> curtain = collisionShapes(willow);
+    EXPECT_TRUE(insideAShape(curtain, {0.8f, 1.5f, 0.3f}));
+    EXPECT_FALSE(insideAShape(curtain, {0.8f, 0.58f, 0.3f}));
+    // A round wall standing on the ground keeps its yard open to the sky.
+    SceneLayout yard;
+    yard.things = {ring(ThingKind::boxy, 2, 0, 1)};
+    const std::vector<CollisionShape> wall = collisionShapes(yard);
+    EXPECT_FALSE(insideAShape(wall, {0.8f, 0.58f, 0.3f}));
+    EXPECT_TRUE(insideAShape(wall, {1.97f, 0.58f, 0.1f}));
 }
 
 }  // namespace
