@@ -81,15 +81,15 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
               OptionsResult::Run);
     EXPECT_TRUE(options.noSound);
     EXPECT_EQ(options.soundLog, "s.log");
+    for (const char* lang : {"en", "pl", "de", "fr", "es", "cs"}) {
+        EXPECT_EQ(parseOptions({"--lang", lang}, options, error), OptionsResult::Run) << lang;
+        EXPECT_EQ(options.lang, lang);
+    }
 
-    const std::vector<std::vector<std::string>> bad = {{"--bogus"},
-                                                       {"--data"},
-                                                       {"--fixed-step", "0"},
-                                                       {"--fixed-step", "fast"},
-                                                       {"--frames", "-1"},
-                                                       {"--frames", "5"},
-                                                       {"--sound-log"},
-                                                       {"extra"}};
+    const std::vector<std::vector<std::string>> bad = {
+        {"--bogus"},        {"--lang", "it"},  {"--lang", "de_DE"},   {"--lang", ""},
+        {"--lang"},         {"--data"},        {"--fixed-step", "0"}, {"--fixed-step", "fast"},
+        {"--frames", "-1"}, {"--frames", "5"}, {"--sound-log"},       {"extra"}};
     for (const auto& args : bad) {
         Options o;
         EXPECT_EQ(parseOptions(args, o, error), OptionsResult::Error) << args[0];
@@ -98,6 +98,8 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
     Options o;
     EXPECT_EQ(parseOptions({"--help"}, o, error), OptionsResult::Help);
     EXPECT_EQ(parseOptions({"--version"}, o, error), OptionsResult::Version);
+    // The version names the licence.
+    EXPECT_NE(std::string(versionText).find("GNU GPL version 3 or later"), std::string::npos);
 }
 
 }  // namespace
