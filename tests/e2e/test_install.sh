@@ -16,6 +16,7 @@ for file in usr/bin/oxa usr/bin/oxa-check usr/share/oxa/data/STA/eloper1.mtt \
     usr/share/applications/io.github.oxa_game.oxa.desktop \
     usr/share/metainfo/io.github.oxa_game.oxa.metainfo.xml usr/share/man/man6/oxa.6.gz \
     usr/share/man/man6/oxa-check.6.gz usr/share/doc/oxa/copyright usr/share/doc/oxa/changelog.gz \
+    usr/share/doc/oxa-data/copyright usr/share/doc/oxa-data/changelog.gz \
     usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/oxa.png; do
     [[ -s "$dest/$file" ]] || fail "not installed: $file"
 done
