@@ -55,8 +55,8 @@ for lang in "${langs[@]}"; do
     click
     at 15 51 && click && at 62 5.5 && shot "difficulty_$lang"
     at 22 15 && click && at 62 5.5 && shot "levels_$lang"
-    click # back to the difficulty screen, and on to the main menu
-    click
+    click # back to the difficulty screen, and on to the main menu (a screen hears a click
+    at 62.5 5.5 && click # on the button the pointer last moved over)
     at 15 30 && click && at 63 5.5 && shot "controls_$lang"
     click && shot "help_$lang"
     click
