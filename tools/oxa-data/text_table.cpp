@@ -142,7 +142,7 @@ constexpr Row rows[] = {
      "Alle Bilder, Klänge und Melodien", "Les images, les sons et la musique",
      "Cada dibujo, sonido y melodía", "Každý obrázek, zvuk i melodii"},
     {"is made by our own programs", "tworzą nasze własne programy",
-     "machen unsere eigenen Programme", "sont faits par nos propres programmes",
+     "machen wir mit eigenen Programmen", "sont faits par nos propres programmes",
      "lo crean nuestros propios programas", "tvoří naše vlastní programy"},
     {"Letters: Comic Neue by Craig Rozynski,", "Litery: Comic Neue (Craig Rozynski,",
      "Schrift: Comic Neue von Craig Rozynski,", "Lettres" NBSP ": Comic Neue de Craig Rozynski,",
