@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
             std::fputs(usageText, stdout);
             return 0;
         case OptionsResult::Version:
-            std::printf("oxa %s\n", OXA_VERSION);
+            std::fputs(versionText, stdout);
             return 0;
         case OptionsResult::Error:
             std::fprintf(stderr, "oxa: %s\n%s", error.c_str(), usageText);

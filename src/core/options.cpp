@@ -5,14 +5,24 @@
 #include <filesystem>
 
 #include "core/version.h"
+#include "game/menu_language.h"
+
+const char* const versionText =
+    "oxa " OXA_VERSION
+    "\n"
+    "Copyright (C) 2026 The OXA developers\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 const char* const usageText =
     "usage: oxa [options]\n"
     "  --data DIR           play on the data tree in DIR (default: $OXA_DATA, else the\n"
     "                       tree generated beside the binary, else the installed tree);\n"
     "                       progress is kept in DIR's own files when DIR/STA is writable\n"
-    "  --lang en|pl         the language of the menus (default: from LANGUAGE, LC_ALL,\n"
-    "                       LC_MESSAGES or LANG; Polish for pl*, else English)\n"
+    "  --lang LANG          the language of the menus: en, pl, de, fr, es or cs\n"
+    "                       (default: from LANGUAGE, LC_ALL, LC_MESSAGES or LANG,\n"
+    "                       else English)\n"
     "  --windowed           play in a window of the display mode's size;\n"
     "                       the display mode is never switched\n"
     "  --fixed-step MS      every frame advances the game clock by MS milliseconds\n"
@@ -104,10 +114,11 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
             if (!dir) return OptionsResult::Error;
             options.dataDir = *dir;
         } else if (arg == "--lang") {
-            auto lang = value("en or pl");
+            auto lang = value("a language: en, pl, de, fr, es or cs");
             if (!lang) return OptionsResult::Error;
-            if (*lang != "en" && *lang != "pl") {
-                error = "--lang takes en or pl, not '" + *lang + "'";
+            const auto language = languageOfCode(*lang);
+            if (!language || *lang != languageCode(*language)) {
+                error = "--lang takes en, pl, de, fr, es or cs, not '" + *lang + "'";
                 return OptionsResult::Error;
             }
             options.lang = *lang;

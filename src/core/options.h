@@ -32,10 +32,10 @@ struct Options {
     int benchFrames = 1000;  // --bench-frames N
     int windowWidth = 0;     // --window-size WxH (implies --windowed)
     int windowHeight = 0;
-    bool noSound = false;    // --nosound: play without sound
-    std::string soundLog;    // --sound-log FILE: one line per sound started or stopped
-    bool noIntro = false;    // --no-intro: no start-up film
-    std::string lang;        // --lang en|pl; empty = from the environment
+    bool noSound = false;  // --nosound: play without sound
+    std::string soundLog;  // --sound-log FILE: one line per sound started or stopped
+    bool noIntro = false;  // --no-intro: no start-up film
+    std::string lang;      // --lang en|pl|de|fr|es|cs; empty = from the environment
 };
 
 enum class OptionsResult { Run, Help, Version, Error };
@@ -45,6 +45,8 @@ OptionsResult parseOptions(const std::vector<std::string>& args, Options& option
                            std::string& error);
 
 extern const char* const usageText;
+// What --version prints: the version, the copyright and the licence.
+extern const char* const versionText;
 
 // Whether the start-up film plays: only on a normal start, which a screenshot with a frame
 // number keeps (it shows the film's picture of that number).

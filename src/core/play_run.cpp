@@ -30,6 +30,7 @@
 #include "platform/clock.h"
 #include "platform/input.h"
 #include "platform/scheduler.h"
+#include "platform/typed_keys.h"
 
 namespace {
 
@@ -135,7 +136,10 @@ void registerInputCallbacks() {
     glutPassiveMotionFunc([](int x, int y) { queueEvent({InputEvent::PassiveMotion, x, y}); });
     glutMotionFunc([](int x, int y) { queueEvent({InputEvent::Drag, x, y}); });
     glutMouseFunc([](int b, int s, int x, int y) { queueEvent({InputEvent::Button, b, s, x, y}); });
-    glutKeyboardFunc([](unsigned char k, int x, int y) { queueEvent({InputEvent::Key, k, x, y}); });
+    glutKeyboardFunc([](unsigned char k, int x, int y) {
+        for (char c : platform::typedKeys().take(k))
+            queueEvent({InputEvent::Key, static_cast<unsigned char>(c), x, y});
+    });
     platform::setTypedLetterHandler([](unsigned char letter) {
         queueEvent({InputEvent::Key, letter, 0, 0});
     });

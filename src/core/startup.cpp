@@ -23,6 +23,7 @@
 #include "platform/movie_player.h"
 #include "platform/scheduler.h"
 #include "platform/screenshot.h"
+#include "platform/typed_keys.h"
 #include "platform/window.h"
 
 namespace {
@@ -64,8 +65,10 @@ void registerGameCallbacks() {
     glutDisplayFunc(display);
     glutPassiveMotionFunc([](int x, int y) { guarded([=] { gamePassiveMotion(x, y); }); });
     glutMouseFunc([](int b, int s, int x, int y) { guarded([=] { gameMouse(b, s, x, y); }); });
-    glutKeyboardFunc(
-        [](unsigned char k, int x, int y) { guarded([=] { fanoutKeyboard(k, x, y); }); });
+    glutKeyboardFunc([](unsigned char k, int x, int y) {
+        for (char c : platform::typedKeys().take(k))
+            guarded([=] { fanoutKeyboard(static_cast<unsigned char>(c), x, y); });
+    });
     platform::setTypedLetterHandler([](unsigned char letter) { fanoutKeyboard(letter, 0, 0); });
     // The arrow keys' held state is polled by the flight: X's auto-repeat must not let go of
     // a held key between two presses. Typed keys repeat (the records' name entry); only

@@ -113,6 +113,10 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
               OptionsResult::Run);
     EXPECT_TRUE(options.noSound);
     EXPECT_EQ(options.soundLog, "s.log");
+    for (const char* lang : {"en", "pl", "de", "fr", "es", "cs"}) {
+        EXPECT_EQ(parseOptions({"--lang", lang}, options, error), OptionsResult::Run) << lang;
+        EXPECT_EQ(options.lang, lang);
+    }
 
     EXPECT_EQ(parseOptions({"--autopilot", "--games", "3"}, options, error), OptionsResult::Run);
     EXPECT_EQ(options.games, 3);
@@ -137,6 +141,10 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
         {"--autopilot", "--autopilot-style", "baby"},
         {"--autopilot-style", "child"},
         {"--no-drawing", "--level", "1"},
+        {"--lang", "it"},
+        {"--lang", "de_DE"},
+        {"--lang", ""},
+        {"--lang"},
         {"--data"},
         {"--fixed-step", "0"},
         {"--fixed-step", "fast"},
@@ -152,6 +160,8 @@ TEST(CommandLine, ParsesEveryOptionAndRefusesTheRest) {
     Options o;
     EXPECT_EQ(parseOptions({"--help"}, o, error), OptionsResult::Help);
     EXPECT_EQ(parseOptions({"--version"}, o, error), OptionsResult::Version);
+    // The version names the licence.
+    EXPECT_NE(std::string(versionText).find("GNU GPL version 3 or later"), std::string::npos);
 }
 
 }  // namespace

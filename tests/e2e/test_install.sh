@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installed like a Debian game: `cmake --install` into a temporary DESTDIR puts every file
-# where the desktop looks for it, the desktop entry and metainfo validate, the manual page
-# names every option; the installed binary finds its tree without options and shows the
-# main menu; a level won by the autopilot saves progress in the player's home (HOME a
-# temporary folder), never in the installed tree; a progress folder that cannot be made is
-# said in one line and the game goes on.
+# where the desktop looks for it, the desktop entry and metainfo validate and speak the six
+# languages, the manual pages name every option, the licences and the changelog are there
+# and name one version; the installed binary finds its tree without options and shows the
+# main menu in each language; a level won by the autopilot saves progress in the player's
+# home (HOME a temporary folder), never in the installed tree; a progress folder that
+# cannot be made is said in one line and the game goes on.
 source "$(dirname "$0")/lib.sh"
 
 dest="$OUT/dest"
@@ -14,6 +15,8 @@ share="$dest/usr/share"
 for file in usr/bin/oxa usr/bin/oxa-check usr/share/oxa/data/STA/eloper1.mtt \
     usr/share/applications/io.github.oxa_game.oxa.desktop \
     usr/share/metainfo/io.github.oxa_game.oxa.metainfo.xml usr/share/man/man6/oxa.6.gz \
+    usr/share/man/man6/oxa-check.6.gz usr/share/doc/oxa/copyright usr/share/doc/oxa/changelog.gz \
+    usr/share/doc/oxa-data/copyright usr/share/doc/oxa-data/changelog.gz \
     usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/oxa.png; do
     [[ -s "$dest/$file" ]] || fail "not installed: $file"
 done
@@ -27,6 +30,27 @@ appstreamcli validate --no-net "$share/metainfo/io.github.oxa_game.oxa.metainfo.
 zcat "$share/man/man6/oxa.6.gz" >"$OUT/oxa.6"
 for option in $("$OXA_BIN" --help | grep -o -- '^  --[a-z-]*'); do
     grep -q -- "${option//-/\\\\-}" "$OUT/oxa.6" || fail "the manual page misses $option"
+done
+zcat "$share/man/man6/oxa-check.6.gz" >"$OUT/oxa-check.6"
+for option in --as --json --tree; do
+    grep -q -- "${option//-/\\\\-}" "$OUT/oxa-check.6" || fail "oxa-check's manual page misses $option"
+done
+# The licences, and one version everywhere: the binary, the changelog, the newest release.
+version=$("$OXA_BIN" --version | head -1 | cut -d' ' -f2)
+"$OXA_BIN" --version | grep -q "GNU GPL version 3 or later" || fail "--version names no licence"
+grep -q "^License: GPL-3+$" "$share/doc/oxa/copyright" || fail "copyright: no GPL-3+"
+grep -q "^License: OFL-1.1$" "$share/doc/oxa/copyright" || fail "copyright: no OFL-1.1"
+[[ $(zcat "$share/doc/oxa/changelog.gz" | head -1) == "oxa ($version) "* ]] ||
+    fail "the changelog's newest entry is not $version"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" \
+    "$share/metainfo/io.github.oxa_game.oxa.metainfo.xml" || fail "metainfo: no licence"
+grep -q "<release version=\"$version\" date=\"[0-9-]*\">" \
+    "$share/metainfo/io.github.oxa_game.oxa.metainfo.xml" || fail "metainfo: no release $version"
+for lang in pl de fr es cs; do
+    grep -q "^Comment\[$lang\]=" "$share/applications/io.github.oxa_game.oxa.desktop" ||
+        fail "the desktop entry has no $lang comment"
+    grep -q "<summary xml:lang=\"$lang\">" "$share/metainfo/io.github.oxa_game.oxa.metainfo.xml" ||
+        fail "metainfo has no $lang summary"
 done
 
 oxa="$dest/usr/bin/oxa"
@@ -55,6 +79,14 @@ garden=$(compare -metric AE -fuzz 3% "$OUT/menu.png[200x200+440+280]" "$OUT/menu
 ((${garden%%.*} < 400)) || fail "the Polish menu's garden differs in $garden pixels"
 same=$(compare -metric AE "$OUT/menu_pl.png" "$OUT/menu_lang_pl.png" null: 2>&1 || true)
 ((${same%%.*} < 400)) || fail "--lang pl and LANG=pl_PL differ in $same pixels"
+# German, French, Spanish and Czech players: words of their own on the buttons.
+for locale in de_DE fr_FR es_ES cs_CZ; do
+    PLAYER_LANG=$locale.UTF-8 player "$oxa" --no-intro --window-size 640x480 \
+        --screenshot "$OUT/menu_$locale.png" --frames 20 2>"$OUT/menu_$locale.err" ||
+        fail "the $locale menu: $(cat "$OUT/menu_$locale.err")"
+    words=$(compare -metric AE -fuzz 3% "$OUT/menu.png[200x300+0+0]" "$OUT/menu_$locale.png[200x300+0+0]" null: 2>&1 || true)
+    ((${words%%.*} > 1000)) || fail "the $locale buttons look like the English ones ($words pixels differ)"
+done
 
 player timeout 300 "$oxa" --level 1 --once --autopilot --fixed-step 33 --window-size 320x240 \
     --nosound >"$OUT/level.out" 2>"$OUT/level.err" || fail "level 1: $(cat "$OUT/level.err")"

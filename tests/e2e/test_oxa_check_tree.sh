@@ -3,7 +3,8 @@
 # deleted, a scene file cut short, a scene file holding one object too few, a menu layout
 # holding too few, the menus' pointer deleted, a table sound deleted and a level's music
 # cut short; a creature texture and a dragonfly file deleted, a fish file cut short and a
-# fish model with an object too many. Each problem is one line naming its file, and the
+# fish model with an object too many; a German picture of the wrong size, a French one cut
+# short and a Czech one for no picture of the tree. Each problem is one line naming its file, and the
 # status says whether the tree is clean.
 set -euo pipefail
 check=${OXA_CHECK:?set OXA_CHECK to the oxa-check binary}
@@ -40,6 +41,11 @@ rm "$broken/MOD/BMP_0/motyl.srm" "$broken/STA/w0511.mtt"
 head -n 6 "$data/STA/r0521.mtt" >"$broken/STA/r0521.mtt"
 { printf '  2\r\n'; tail -n +2 "$data/MOD/DATA/rybka.wkx"; tail -n +2 "$data/MOD/DATA/rybka.wkx"; } \
     >"$broken/MOD/DATA/rybka.wkx"
+# A German picture of another side than the English one, a French one cut short and a
+# Czech one standing in for no picture of the tree.
+cp "$data/MEN/BMP_0/menuzaky.srm" "$broken/LANG/DE/MEN/BMP_0/menuonex.srm"
+head -c 5000 "$data/LANG/FR/MEN/BMP_0/help.srm" >"$broken/LANG/FR/MEN/BMP_0/help.srm"
+cp "$data/LANG/CS/MEN/BMP_0/help.srm" "$broken/LANG/CS/MEN/BMP_0/pomoc.srm"
 
 status=0
 out=$("$check" --tree "$broken") || status=$?
@@ -56,7 +62,10 @@ expect_line "$out" "$broken/MOD/BMP_0/motyl\.srm: missing, named by the butterfl
 expect_line "$out" "$broken/STA/w0511\.mtt: missing, named by $broken/STA/scena051\.mtt"
 expect_line "$out" "$broken/STA/r0521\.mtt:7: the fish file ends after 6 lines; it needs 10"
 expect_line "$out" "$broken/MOD/DATA/rybka\.wkx:1: 2 objects, but the fish draw 1"
-expect_line "$out" ".*: [0-9]+ files read \(scenes.*\), 11 problems"
+expect_line "$out" "$broken/LANG/DE/MEN/BMP_0/menuonex\.srm: is RGBA of side 512, the English picture RGBA of side 1024"
+expect_line "$out" "$broken/LANG/FR/MEN/BMP_0/help\.srm: holds 4984 of 3145728 pixel bytes"
+expect_line "$out" "$broken/LANG/CS/MEN/BMP_0/pomoc\.srm: stands in for MEN\\\\BMP_0\\\\pomoc\.srm, which the tree does not have"
+expect_line "$out" ".*: [0-9]+ files read \(scenes.*languages\), 14 problems"
 
 status=0
 "$check" --tree "$OUT/nowhere" >/dev/null || status=$?

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/data_paths.h"
@@ -38,6 +39,27 @@ TEST(MenuLanguage, TheOptionThenTheFirstVariableSetDecides) {
         {"", {{"LANGUAGE", ""}, {"LANG", "pl_PL"}}, Language::polish},  // empty: not set
         {"en", {{"LANG", "pl_PL.UTF-8"}}, Language::english},
         {"pl", {{"LANG", "en_US.UTF-8"}}, Language::polish},
+        // The other languages, by their locale names and by --lang.
+        {"", {{"LANG", "de_DE.UTF-8"}}, Language::german},
+        {"", {{"LANG", "de_AT"}}, Language::german},
+        {"", {{"LC_ALL", "fr_CA.UTF-8"}}, Language::french},
+        {"", {{"LC_MESSAGES", "es_MX.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, Language::spanish},
+        {"", {{"LANG", "cs_CZ.UTF-8"}}, Language::czech},
+        {"", {{"LANG", "fr"}}, Language::french},
+        {"", {{"LANG", "de@euro"}}, Language::german},
+        {"de", {{"LANG", "cs_CZ.UTF-8"}}, Language::german},
+        {"fr", {}, Language::french},
+        {"es", {}, Language::spanish},
+        {"cs", {}, Language::czech},
+        // Not a language the game speaks, nor a prefix of one: English.
+        {"", {{"LANG", "it_IT.UTF-8"}}, Language::english},
+        {"", {{"LANG", "cz_CZ"}}, Language::english},
+        {"", {{"LANG", "dee"}}, Language::english},
+        {"", {{"LANG", "POSIX"}}, Language::english},
+        // LANGUAGE's list: the first language the game speaks; none of them, English.
+        {"", {{"LANGUAGE", "eo:es:en"}, {"LANG", "de_DE.UTF-8"}}, Language::spanish},
+        {"", {{"LANGUAGE", "it:eo"}, {"LANG", "de_DE.UTF-8"}}, Language::english},
+        {"", {{"LANGUAGE", "cs_CZ:pl"}}, Language::czech},
     };
     for (const Case& c : cases) {
         environment = c.variables;
@@ -45,6 +67,18 @@ TEST(MenuLanguage, TheOptionThenTheFirstVariableSetDecides) {
             << "--lang '" << c.option << "', " << c.variables.size() << " variables";
     }
     environment.clear();
+}
+
+TEST(MenuLanguage, EachLanguageHasItsCodeAndItsOwnFolder) {
+    std::set<std::string> folders;
+    for (Language language : allLanguages) {
+        EXPECT_EQ(languageOfCode(languageCode(language)), language);
+        folders.insert(languageFolder(language));
+    }
+    EXPECT_EQ(folders.size(), allLanguages.size());
+    EXPECT_STREQ(languageFolder(Language::english), "");
+    EXPECT_STREQ(languageFolder(Language::czech), "LANG\\CS");
+    EXPECT_EQ(languageOfCode(""), std::nullopt);
 }
 
 TEST(MenuLanguage, TheLanguageFolderStandsInForTheTreesOwnFiles) {

@@ -18,15 +18,15 @@
 #include "collectibles_preview.h"
 #include "creature_models.h"
 #include "data_tree.h"
-#include "intro_film.h"
 #include "desktop_icon.h"
+#include "intro_film.h"
 #include "menu_art.h"
-#include "play_menu_art.h"
-#include "score_menu_art.h"
 #include "music.h"
 #include "panel_art.h"
+#include "play_menu_art.h"
 #include "png_dump.h"
 #include "preview.h"
+#include "score_menu_art.h"
 #include "sounds.h"
 #include "stage_data.h"
 
@@ -45,7 +45,7 @@ DataFiles buildEverything() {
     addMenus(files);
     addPlayMenus(files);
     addScoreMenus(files);
-    addPolishMenus(files);
+    addLanguageMenus(files);
     addSoundEffects(files);
     addMusic(files);
     addIntroFilm(files);

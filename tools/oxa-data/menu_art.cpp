@@ -90,14 +90,21 @@ void paintFace(Image& image, Box box, const std::string& word, const FaceStyle& 
                    return Colour{1, 1, 1, 0.35f};
                });
     float left = face.x0 + radius * 0.6f;
-    if (icon != ButtonIcon::none) {
+    if (icon == ButtonIcon::back) {  // the small back button: a smaller arrow, closer in
+        paintButtonIcon(image, icon, face.x0 + edge + face.h() * 0.42f, face.cy(), face.h() * 0.6f);
+        left = face.x0 + edge + face.h() * 0.8f;
+    } else if (icon != ButtonIcon::none) {
         const float size = face.h() * 0.72f;
         paintButtonIcon(image, icon, face.x0 + edge + face.h() * 0.55f, face.cy(), size);
         left = face.x0 + edge + face.h() * 1.05f;
     }
     const float right = face.x1 - radius * 0.6f;
-    const TextMask text = setTextToFit(word, face.h() * 0.48f, right - left);
-    paintTextCentred(image, text, (left + right) / 2, face.cy() + face.h() * 0.02f, style.text);
+    // The word keeps off the sign and inside the plate's rim.
+    const TextRoom room(
+        {icon != ButtonIcon::none ? left - face.h() * 0.1f : face.x0 + radius * 0.3f,
+         face.y0 + edge, face.x1 - radius * 0.3f, face.y1 - edge});
+    const TextMask text = setTextToFit(word, face.h() * 0.46f, right - left);
+    paintTextCentred(image, text, (left + right) / 2, face.cy() + face.h() * 0.01f, style.text);
 }
 
 // The signs of the main menu's buttons from the top.
@@ -119,6 +126,7 @@ const FaceStyle pageButton{hex(0x0d47a1),
 std::vector<MenuRect> mainButtonRects() {
     std::vector<MenuRect> rects(mainMenu::buttons.begin(), mainMenu::buttons.end());
     rects.push_back(pageMenu::buttons[0]);
+    rects.push_back(difficultyMenu::buttons[difficultyMenu::back]);
     return rects;
 }
 
@@ -133,7 +141,9 @@ Image mainButtonFaces(bool lit) {
                   texts.mainMenuButtons.at(static_cast<size_t>(k)), lit ? litButton : plainButton,
                   mainMenuIcons[k]);
     }
-    paintFace(image, pixelsOf(atlas.back(), image.side()), texts.pageButton, pageButton);
+    paintFace(image, pixelsOf(pageButtonFace(), image.side()), texts.pageButton, pageButton);
+    paintFace(image, pixelsOf(backButtonFace(), image.side()), texts.backButton, pageButton,
+              ButtonIcon::back);
     paintSettingsFaces(image, lit);
     bleedColours(image);
     return flipped(image);
@@ -160,9 +170,15 @@ Image mainBackground(const std::vector<Colour>& garden) {
     });
     // The name, large, in honey colours, with the bee flying past it.
     const Box title{48 * pixelsPerUnit, 2 * pixelsPerUnit, 79 * pixelsPerUnit, 20 * pixelsPerUnit};
-    const TextMask name = setTextToFit(texts.title, 9.5f * pixelsPerUnit, title.w() * 0.8f);
-    paintTextCentred(image, name, title.cx() - 1.5f * pixelsPerUnit, title.cy(),
-                     {hex(0xffee58), hex(0xff8f00), ink, 9});
+    {
+        const TextRoom room(title);
+        const TextMask name = setTextToFit(texts.title, 9.5f * pixelsPerUnit, title.w() * 0.8f);
+        paintTextCentred(image, name, title.cx() - 1.5f * pixelsPerUnit, title.cy(),
+                         {hex(0xffee58), hex(0xff8f00), ink, 9});
+    }
+    // The subtitle under the name, right of the buttons and above the hive.
+    const TextRoom room({title.x0 - 0.5f * pixelsPerUnit, title.y1,
+                         static_cast<float>(menuCanvas::width), title.y1 + 4 * pixelsPerUnit});
     const TextMask subtitle = setTextToFit(texts.subtitle, 2.2f * pixelsPerUnit, title.w());
     paintTextCentred(image, subtitle, title.cx(), title.y1 + 1.6f * pixelsPerUnit,
                      {hex(0xffffff), hex(0xfff9c4), ink, 4});
@@ -223,6 +239,8 @@ Image quitFaces(bool lit) {
         const float unitTop = quitAtlas::dialog.top;
         auto rowOf = [&](float unitY) { return d.y0 + (unitTop - unitY) * pixelsPerUnit; };
         paintBee(image, d.cx() - 0.6f * pixelsPerUnit, rowOf(38.8f), 6.5f * pixelsPerUnit);
+        // Between the bee and the buttons, inside the card's rim.
+        const TextRoom room({d.x0 + 20, rowOf(35.6f), d.x1 - 20, rowOf(quitMenu::buttons[0].top)});
         const TextMask question = setTextToFit(texts.quitQuestion, 3 * pixelsPerUnit, d.w() - 60);
         paintTextCentred(image, question, d.cx(), rowOf(32),
                          {hex(0x5d4037), ink, hex(0xffffff), 0});
@@ -260,6 +278,14 @@ std::vector<AtlasButton> mainButtonAtlas() {
     return packButtons(mainButtonRects(), menuCanvas::side);
 }
 
+AtlasButton pageButtonFace() {
+    return mainButtonAtlas()[mainMenu::buttonCount];
+}
+
+AtlasButton backButtonFace() {
+    return mainButtonAtlas()[mainMenu::buttonCount + 1];
+}
+
 std::vector<LayoutElement> mainMenuLayout() {
     std::vector<LayoutElement> elements(mainMenu::listCount);
     elements[mainMenu::backgroundList] = fullScreenPicture();
@@ -287,7 +313,7 @@ std::vector<LayoutElement> quitLayout() {
 std::vector<LayoutElement> pageLayout() {
     std::vector<LayoutElement> elements(pageMenu::listCount);
     elements[pageMenu::pageList] = fullScreenPicture();
-    elements[pageMenu::buttonList] = blended({quadOf(mainButtonAtlas().back())});
+    elements[pageMenu::buttonList] = blended({quadOf(pageButtonFace())});
     return elements;
 }
 
@@ -339,16 +365,22 @@ Box atlasBox(const AtlasButton& face, int side) {
     return pixelsOf(face, side);
 }
 
-void addPolishMenus(DataFiles& files) {
-    DataFiles polish = files;
-    setMenuLanguage(MenuLanguage::polish);
-    addMenus(polish);
-    addPlayMenus(polish);
-    addScoreMenus(polish);
-    setMenuLanguage(MenuLanguage::english);
-    for (auto& [name, bytes] : polish) {
-        auto english = files.find(name);
-        if (english == files.end() || english->second != bytes)
-            files["LANG\\PL\\" + name] = std::move(bytes);
+void addLanguageMenus(DataFiles& files) {
+    DataFiles translated;
+    for (Language language : allLanguages) {
+        if (language == Language::english) continue;
+        DataFiles menus = files;
+        setMenuLanguage(language);
+        addMenus(menus);
+        addPlayMenus(menus);
+        addScoreMenus(menus);
+        setMenuLanguage(Language::english);
+        const std::string folder = std::string(languageFolder(language)) + "\\";
+        for (auto& [name, bytes] : menus) {
+            auto english = files.find(name);
+            if (english == files.end() || english->second != bytes)
+                translated[folder + name] = std::move(bytes);
+        }
     }
+    files.merge(translated);
 }

@@ -30,8 +30,12 @@ struct AtlasButton {
 };
 
 // The main menu's button atlas (menuonex lit, menuoney plain): its seven buttons from the
-// top, then the pages' button.
+// top, then the pages' button, then the other screens' back button.
 std::vector<AtlasButton> mainButtonAtlas();
+// The pages' "OK" face and the back button's face (a "Back" with an arrow) of that atlas,
+// both drawn from the lit atlas only and tinted under the pointer.
+AtlasButton pageButtonFace();
+AtlasButton backButtonFace();
 
 std::vector<LayoutElement> mainMenuLayout();
 std::vector<LayoutElement> quitLayout();
@@ -63,7 +67,7 @@ Box sizedBox(const MenuRect& r, float x, float y);
 // in `files` already.
 void addMenus(DataFiles& files);
 
-// The menus again in Polish: every file that comes out different from the English one is
-// added under "LANG\PL\" with its own name (the game looks there first when it speaks
-// Polish). Call after addMenus.
-void addPolishMenus(DataFiles& files);
+// The menus again in every other language: each file that comes out different from the
+// English one is added under the language's folder ("LANG\PL\", "LANG\DE\", ...) with its
+// own name (the game looks there first when it speaks that language). Call after addMenus.
+void addLanguageMenus(DataFiles& files);

@@ -15,6 +15,8 @@
 #include "font_texture.h"
 #include "game/font_text.h"
 #include "menus/settings_layout.h"
+#include "play_menu_art.h"
+#include "score_menu_art.h"
 #include "settings_art.h"
 
 namespace {
@@ -49,12 +51,15 @@ class MenuArt : public testing::Test {
         quit = parse(quitLayout(), "menuko.mex");
         page = parse(pageLayout(), "menuste.mex");
         settings = parse(settingsLayout(), "menuust.mex");
+        difficulty = parse(difficultyLayout(), "menutryb.mex");
+        levelChoice = parse(levelChoiceLayout(), "metrybzr.mex");
+        records = parse(recordsLayout(), "menuwyn.mex");
     }
     static ModelFile parse(const std::vector<LayoutElement>& elements, const std::string& name) {
         return parseModelFile(ModelFileKind::Layout, encodeLayout(elements), name);
     }
 
-    static inline ModelFile mainLayout, quit, page, settings;
+    static inline ModelFile mainLayout, quit, page, settings, difficulty, levelChoice, records;
 };
 
 TEST_F(MenuArt, EveryButtonShowsItsWholeFaceOnItsHitRectangleAndLightsUpClearly) {
@@ -77,6 +82,13 @@ TEST_F(MenuArt, EveryButtonShowsItsWholeFaceOnItsHitRectangleAndLightsUpClearly)
     // The pages' button is drawn from the lit atlas only, tinted under the pointer.
     cases.push_back({"page button", &page.objects[pageMenu::buttonList], pageMenu::buttons[0],
                      &mainLit, nullptr});
+    // So are the other screens' back buttons, on a face of their own.
+    cases.push_back({"difficulty back", &difficulty.objects[difficultyMenu::backList],
+                     difficultyMenu::buttons[difficultyMenu::back], &mainLit, nullptr});
+    cases.push_back({"level choice back", &levelChoice.objects[levelMenu::backList],
+                     levelMenu::buttons[levelMenu::backButton], &mainLit, nullptr});
+    cases.push_back({"records back", &records.objects[recordsMenu::backList],
+                     recordsMenu::backButton, &mainLit, nullptr});
     // The settings items' faces share the main menu's atlases.
     ASSERT_EQ(settings.objects.size(), size_t{settingsMenu::listCount});
     for (int k = 0; k < settingsMenu::itemCount; ++k) {
@@ -129,6 +141,19 @@ TEST_F(MenuArt, EveryButtonShowsItsWholeFaceOnItsHitRectangleAndLightsUpClearly)
         }
         difference /= 3.0 * (box.x1 - box.x0) * (box.y1 - box.y0);
         EXPECT_GT(difference, 0.15) << "the lit face must look clearly different";
+    }
+}
+
+TEST_F(MenuArt, TheBackButtonsShowTheirOwnFaceNotThePagesOne) {
+    const TexelBox pageFace = texelsOf(page.objects[pageMenu::buttonList], 1024);
+    for (const ModelObject* back :
+         {&difficulty.objects[difficultyMenu::backList], &levelChoice.objects[levelMenu::backList],
+          &records.objects[recordsMenu::backList]}) {
+        const TexelBox face = texelsOf(*back, 1024);
+        EXPECT_TRUE(face.x0 != pageFace.x0 || face.y0 != pageFace.y0) << "the OK face";
+        const TexelBox first = texelsOf(difficulty.objects[difficultyMenu::backList], 1024);
+        EXPECT_EQ(face.x0, first.x0);  // one back face for every screen
+        EXPECT_EQ(face.y0, first.y0);
     }
 }
 

@@ -38,6 +38,7 @@ Page startPage(const std::vector<Colour>& garden, const std::string& title) {
     shadow(image, page.card, px(2.5f), px(0.5f), 0.4f);
     plate(image, page.card, px(2.5f), px(0.6f), hex(0xff8f00), hex(0xfffdf2), hex(0xfff3c4));
     // The title on a ribbon across the top of the card.
+    const TextRoom room({page.card.x0, px(1.2f), page.card.x1, px(9.8f)});
     const TextMask text = setTextToFit(title, px(4), px(60));
     const float ribbonWidth = static_cast<float>(text.width) + px(10);
     const Box ribbon{px(40) - ribbonWidth / 2, px(1.2f), px(40) + ribbonWidth / 2, px(9.8f)};
@@ -69,6 +70,9 @@ void iconRows(Page& page, const std::vector<PageLine>& rows, float top, float ic
         const float cy = top + step * (static_cast<float>(k) + 0.5f);
         paintPageIcon(page.image, rows[k].icon, iconX, cy, iconSize, texts.escapeKey);
         const auto lines = linesOf(rows[k].text);
+        // Each row keeps to its own band of the card, right of its picture.
+        const TextRoom room({textX - px(0.5f), top + step * static_cast<float>(k),
+                             page.card.x1 - px(1), top + step * static_cast<float>(k + 1)});
         const float lineStep = capHeight * 1.75f;
         float baseline = cy + capHeight / 2 - lineStep * static_cast<float>(lines.size() - 1) / 2;
         for (const std::string& line : lines) {
@@ -103,6 +107,9 @@ Image creditsPage(const std::vector<Colour>& garden) {
     float baseline = px(14);
     for (const std::string& line : lines) {
         if (!line.empty()) {
+            // A line's band of the card, clear of the bee in its corner.
+            const TextRoom room({page.card.x0 + px(1), baseline - step * 0.78f,
+                                 page.card.x1 - px(14.4f), baseline + step * 0.22f});
             const TextMask mask = setTextToFit(line, capHeight, page.card.w() - px(22));
             paintTextCentred(page.image, mask, page.card.cx() - px(4), baseline - capHeight / 2,
                              pageText);

@@ -84,6 +84,8 @@ void arrowKey(Image& image, float cx, float cy, float size, bool up) {
 
 void escapeKey(Image& image, float cx, float cy, float size, const std::string& label) {
     keycap(image, cx, cy, size);
+    const TextRoom room(
+        {cx - size * 0.41f, cy - size * 0.44f, cx + size * 0.41f, cy + size * 0.34f});
     const TextMask text = setTextToFit(label, size * 0.24f, size * 0.62f);
     paintTextCentred(image, text, cx, cy - size * 0.05f,
                      {hex(0xd84315), hex(0xbf360c), hex(0xffffff), 0});
@@ -462,6 +464,10 @@ void paintButtonIcon(Image& image, ButtonIcon icon, float cx, float cy, float si
             image.ellipse(cx - size * 0.02f, cy, size * 0.04f, size * 0.04f, ink, 1);
             return;
         }
+        case ButtonIcon::back:
+            // A honey-coloured arrow pointing back, to the left.
+            arrow(image, cx + size * 0.42f, cy, cx - size * 0.46f, cy, size * 0.3f, hex(0xffca28));
+            return;
     }
 }
 

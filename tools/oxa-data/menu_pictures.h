@@ -38,7 +38,7 @@ void paintPageIcon(Image& image, PageIcon icon, float cx, float cy, float size,
                    const std::string& keyLabel);
 
 // A small sign for a button, so that a child who cannot read yet knows it too.
-enum class ButtonIcon { none, bee, play, gear, mouse, cup, heart, door };
+enum class ButtonIcon { none, bee, play, gear, mouse, cup, heart, door, back };
 void paintButtonIcon(Image& image, ButtonIcon icon, float cx, float cy, float size);
 
 // The menus' pointer: an arrow striped like the bee, its tip at (tipX, tipY), `size`

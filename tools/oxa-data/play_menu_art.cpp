@@ -21,9 +21,9 @@ constexpr Colour clear{0, 0, 0, 0};
 const Colour ink = hex(0x3e2723);
 constexpr int side = 1024;
 
-// The back button: the pages' button face of the main menu's lit atlas.
+// The back button: its face on the main menu's lit atlas.
 LayoutElement backButton() {
-    const AtlasButton face = mainButtonAtlas().back();
+    const AtlasButton face = backButtonFace();
     return texturedElement({layoutRect(face.rect.left, face.rect.bottom, face.rect.right,
                                        face.rect.top, face.s0, face.t0, face.s1, face.t1)},
                            LayoutMaterial::blended);
@@ -56,8 +56,11 @@ void paintDifficultyFace(Image& image, Box box, const std::string& word, Colour 
         const float cx = face.cx() + (static_cast<float>(b) - (bees - 1) / 2.0f) * beeSize * 1.1f;
         paintBee(image, cx, face.y0 + face.h() * 0.3f, beeSize);
     }
-    const TextMask text = setTextToFit(word, face.h() * 0.3f, face.w() - 2 * radius);
-    paintTextCentred(image, text, face.cx(), face.y0 + face.h() * 0.72f,
+    // Under the bees, inside the plate's rim.
+    const TextRoom room({face.x0 + radius * 0.3f, face.y0 + face.h() * 0.44f,
+                         face.x1 - radius * 0.3f, face.y1 - 5});
+    const TextMask text = setTextToFit(word, face.h() * 0.26f, face.w() - 2 * radius);
+    paintTextCentred(image, text, face.cx(), face.y0 + face.h() * 0.69f,
                      lit ? TextStyle{hex(0xffffff), hex(0xfff9c4), ink, 3}
                          : TextStyle{mix(colour, ink, 0.5f), ink, hex(0xffffff), 0});
 }
@@ -86,10 +89,17 @@ Image difficultyTitlePicture() {
     plate(image, plateBox, 40, 8, hex(0xff8f00), hex(0xfffde7), hex(0xffecb3));
     // The bee on the left, the question beside it.
     const float textLeft = plateBox.x0 + 210, textRight = plateBox.x1 - 40;
-    const TextMask title =
-        setTextToFit(texts.difficultyTitle, 5 * pixelsPerUnit, textRight - textLeft);
-    paintTextCentred(image, title, (textLeft + textRight) / 2, plateBox.cy(),
-                     {hex(0xffee58), hex(0xff8f00), ink, 6});
+    const TextRoom room({textLeft - 20, plateBox.y0 + 8, plateBox.x1 - 8, plateBox.y1 - 8});
+    // One line, or two where one would have to be made much smaller.
+    const auto lines =
+        setLinesToFit(texts.difficultyTitle, 2.6f * pixelsPerUnit, textRight - textLeft);
+    const float lineStep = 3.7f * pixelsPerUnit;
+    float cy = plateBox.cy() - lineStep * static_cast<float>(lines.size() - 1) / 2;
+    for (const TextMask& line : lines) {
+        paintTextCentred(image, line, (textLeft + textRight) / 2, cy,
+                         {hex(0xffee58), hex(0xff8f00), ink, 6});
+        cy += lineStep;
+    }
     paintBee(image, plateBox.x0 + 110, plateBox.cy(), 150);
     bleedColours(image);
     return flipped(image);
@@ -170,6 +180,9 @@ Image loadingBackground(const DataFiles& files) {
                 mix(garden[static_cast<size_t>(row * menuCanvas::width + x)], hex(0xfffde7), 0.45f);
     }
     const MenuTexts& texts = menuTexts();
+    // Above the level's picture and its frame.
+    const TextRoom room({2 * pixelsPerUnit, 5 * pixelsPerUnit, 78 * pixelsPerUnit,
+                         (60 - loadingMenu::pictureRect.top - 2) * pixelsPerUnit});
     const TextMask words = setTextToFit(texts.loadingText, 4 * pixelsPerUnit, 70 * pixelsPerUnit);
     paintTextCentred(image, words, 40 * pixelsPerUnit, (60 - 48) * pixelsPerUnit,
                      {hex(0xffee58), hex(0xff8f00), ink, 6});
@@ -217,7 +230,10 @@ Image countdownPictures() {
         image.ellipse(q.cx(), q.cy(), 220, 220, c);
         image.ellipse(q.cx() - 50, q.cy() - 70, 120, 80, mix(c, hex(0xffffff), 0.35f));
         const std::string& word = texts.countdownWords.at(static_cast<size_t>(step - 1));
-        const TextMask text = setTextToFit(word, 220, 380);
+        // Inside the disc: the square its coloured face holds, a little wider than tall.
+        const TextRoom room({q.cx() - 205, q.cy() - 150, q.cx() + 205, q.cy() + 150});
+        // The word after the numbers a little smaller than they are.
+        const TextMask text = setTextToFit(word, step == 4 ? 185 : 220, 380);
         paintTextCentred(image, text, q.cx(), q.cy(), {hex(0xffffff), hex(0xfff9c4), ink, 12});
     }
     bleedColours(image);

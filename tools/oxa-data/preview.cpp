@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <map>
 #include <stdexcept>
 
 #include "png_dump.h"
@@ -221,13 +223,41 @@ SceneData readScene(const DataFiles& files, const GardenTableEntry& scene) {
 
 }  // namespace
 
-std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Vec3 eye,
-                                     Vec3 target, int width, int height, int samples) {
+namespace {
+
+// What a view depends on: the camera, the size and every byte of the scene's files.
+std::string viewKey(const DataFiles& files, const GardenTableEntry& scene, Vec3 eye, Vec3 target,
+                    int width, int height, int samples) {
+    uint64_t hash = 1469598103934665603ull;  // FNV-1a
+    auto add = [&hash](std::string_view bytes) {
+        for (char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    };
+    add(files.at(std::string(scene.modelFile)));
+    for (std::string_view name : scene.textures)
+        if (const std::string* bytes =
+                findFile(files, std::string(gardenTextureFolder) + std::string(name)))
+            add(*bytes);
+    char key[256];
+    std::snprintf(key, sizeof key, "%d %a %a %a %a %a %a %d %d %d %llx", scene.sceneNumber, eye.x,
+                  eye.y, eye.z, target.x, target.y, target.z, width, height, samples,
+                  static_cast<unsigned long long>(hash));
+    return key;
+}
+
+}  // namespace
+
+std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Vec3 eye, Vec3 target,
+                                     int width, int height, int samples) {
     const GardenTableEntry* entry = nullptr;
     for (const GardenTableEntry& scene : gardenTable()) {
         if (scene.sceneNumber == sceneNumber) entry = &scene;
     }
     if (!entry) throw std::invalid_argument("no garden scene " + std::to_string(sceneNumber));
+    // The menus are painted once for each language over the same views: each is rendered
+    // once a run.
+    static std::map<std::string, std::vector<Colour>> rendered;
+    const std::string key = viewKey(files, *entry, eye, target, width, height, samples);
+    if (auto done = rendered.find(key); done != rendered.end()) return done->second;
     SceneData scene = readScene(files, *entry);
     for (Texture& texture : scene.textures) texture.smooth = true;
     const int w = width * samples, h = height * samples;
@@ -245,6 +275,7 @@ std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Ve
             p.b += std::clamp(c[2], 0.0f, 1.0f) * share;
         }
     }
+    rendered[key] = picture;
     return picture;
 }
 

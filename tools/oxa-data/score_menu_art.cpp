@@ -1,5 +1,6 @@
 #include "score_menu_art.h"
 
+#include <optional>
 #include <string>
 
 #include "art_tools.h"
@@ -31,6 +32,8 @@ Image summaryPictures() {
     const Box p = summaryPlateBox;
     shadow(image, p.grown(-6), 40, 8, 0.4f);
     plate(image, p.grown(-6), 40, 8, hex(0xff8f00), hex(0xfffde7), hex(0xffecb3));
+    std::optional<TextRoom> room(std::in_place, Box{p.x0 + 20, p.y0 + 14, p.x1 - 12 * pixelsPerUnit,
+                                                    p.y0 + 10 * pixelsPerUnit});
     const TextMask title = setTextToFit(texts.summaryTitle, 4.5f * pixelsPerUnit, p.w() - 300);
     paintTextCentred(image, title, p.cx(), p.y0 + 5 * pixelsPerUnit,
                      {hex(0xffee58), hex(0xff8f00), ink, 6});
@@ -39,6 +42,7 @@ Image summaryPictures() {
     for (int k = 0; k < 3; ++k) {
         const Box b = labelBox(k);
         paintPageIcon(image, icons[k], b.x0 + b.h() * 0.6f, b.cy(), b.h() * 0.9f, "");
+        room.emplace(Box{b.x0 + b.h() * 1.2f, b.y0, b.x1, b.y1});
         const TextMask word = setTextToFit(texts.summaryLabels.at(static_cast<size_t>(k)),
                                            b.h() * 0.5f, b.w() - b.h() * 1.4f);
         paintText(image, word, b.x0 + b.h() * 1.3f, b.cy() + word.capHeight / 2,
@@ -66,8 +70,9 @@ void paintRecordTabs(Image& poziom) {
             plate(poziom, face, face.h() * 0.4f, 3, lit ? hex(0xffffff) : mix(c, ink, 0.4f),
                   lit ? mix(c, hex(0xffffff), 0.35f) : hex(0xfffde7),
                   lit ? c : mix(c, hex(0xfffde7), 0.55f));
+            const TextRoom room(face.grown(-1.5f));
             const TextMask word = setTextToFit(texts.difficultyNames.at(static_cast<size_t>(k)),
-                                               face.h() * 0.5f, face.w() - face.h());
+                                               face.h() * 0.46f, face.w() - face.h());
             paintTextCentred(poziom, word, face.cx(), face.cy(),
                              lit ? TextStyle{hex(0xffffff), hex(0xfff9c4), ink, 2}
                                  : TextStyle{mix(c, ink, 0.5f), ink, hex(0xffffff), 0});
@@ -90,7 +95,7 @@ std::vector<LayoutElement> summaryLayout() {
 std::vector<LayoutElement> recordsLayout() {
     std::vector<LayoutElement> elements(recordsMenu::listCount);
     elements[recordsMenu::backgroundList] = fullScreenLayout();
-    const AtlasButton face = mainButtonAtlas().back();
+    const AtlasButton face = backButtonFace();
     elements[recordsMenu::backList] =
         texturedElement({layoutRect(face.rect.left, face.rect.bottom, face.rect.right,
                                     face.rect.top, face.s0, face.t0, face.s1, face.t1)},

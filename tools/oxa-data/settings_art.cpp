@@ -1,6 +1,7 @@
 #include "settings_art.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "art_tools.h"
@@ -85,9 +86,16 @@ void paintSettingsFaces(Image& atlas, bool lit) {
         const float edge = std::max(3.0f, face.h() * 0.07f);
         plate(atlas, face, radius, edge, edgeColour, top, bottom);
         const float margin = std::min(radius * 0.6f, face.w() * 0.12f);
-        const TextMask word =
-            setTextToFit(texts.items.at(k), face.h() * 0.48f, face.w() - 2 * (margin + edge));
-        paintTextCentred(atlas, word, face.cx(), face.cy() + face.h() * 0.02f, words);
+        float left = face.x0 + margin + edge;
+        if (k == settingsMenu::back) {  // the arrow of every back button, then the word
+            paintButtonIcon(atlas, ButtonIcon::back, face.x0 + edge + face.h() * 0.55f, face.cy(),
+                            face.h() * 0.66f);
+            left = face.x0 + edge + face.h() * 1.0f;
+        }
+        const float right = face.x1 - margin - edge;
+        const TextRoom room({left - margin, face.y0 + edge, face.x1 - edge, face.y1 - edge});
+        const TextMask word = setTextToFit(texts.items.at(k), face.h() * 0.44f, right - left);
+        paintTextCentred(atlas, word, (left + right) / 2, face.cy(), words);
     }
 }
 
@@ -105,6 +113,7 @@ Image settingsBackground(const std::vector<Colour>& garden) {
     shadow(image, card, px(2.5f), px(0.5f), 0.4f);
     plate(image, card, px(2.5f), px(0.6f), hex(0xff8f00), hex(0xfffdf2), hex(0xfff3c4));
     // The title on a ribbon across the card's top edge, a gear beside it.
+    std::optional<TextRoom> room(std::in_place, Box{card.x0, rowOf(56), card.x1, rowOf(47)});
     const TextMask title = setTextToFit(texts.title, px(4), px(50));
     const float ribbonWidth = static_cast<float>(title.width) + px(14);
     const Box ribbon{px(40) - ribbonWidth / 2, rowOf(56), px(40) + ribbonWidth / 2, rowOf(47)};
@@ -121,9 +130,13 @@ Image settingsBackground(const std::vector<Colour>& garden) {
     for (size_t r = 0; r < 4; ++r) {
         const MenuRect& first = items[static_cast<size_t>(firstOfRow[r])];
         const float left = px(3.5f), right = px(first.left - 1.2f);
+        // Left of the row's first item, within the height of its items.
+        room.emplace(Box{left - px(0.5f), rowOf(first.top), right, rowOf(first.bottom)});
         const TextMask name = setTextToFit(texts.rows.at(r), px(2.3f), right - left);
         paintText(image, name, left, rowOf((first.bottom + first.top) / 2) + px(1.15f), rowText);
     }
+    // Under the last row, inside the card.
+    room.emplace(Box{card.x0, rowOf(items[smoothingOn].bottom), card.x1, card.y1});
     const TextMask hint = setTextToFit(texts.hint, px(1.9f), px(70));
     paintTextCentred(image, hint, px(40), rowOf(15),
                      {hex(0x8d6e63), hex(0x6d4c41), hex(0xffffff), 0});

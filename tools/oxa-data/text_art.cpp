@@ -69,6 +69,14 @@ void sizeForCapHeight(FT_Face face, float capHeight) {
 
 }  // namespace
 
+std::u32string lettersWithoutGlyph(std::string_view utf8) {
+    FT_Face face = Font::instance().face();
+    std::u32string missing;
+    for (char32_t code : decodeUtf8(utf8))
+        if (FT_Get_Char_Index(face, code) == 0) missing += code;
+    return missing;
+}
+
 TextMask setText(std::string_view utf8, float capHeight, float stretchX) {
     FT_Face face = Font::instance().face();
     sizeForCapHeight(face, capHeight);
@@ -126,6 +134,7 @@ TextMask setText(std::string_view utf8, float capHeight, float stretchX) {
 
     TextMask mask;
     mask.capHeight = capHeight;
+    mask.text = utf8;
     if (!any) return mask;
     mask.width = maxX - minX;
     mask.height = maxY - minY;
@@ -146,7 +155,55 @@ TextMask setText(std::string_view utf8, float capHeight, float stretchX) {
 TextMask setTextToFit(std::string_view utf8, float capHeight, float maxWidth) {
     TextMask mask = setText(utf8, capHeight);
     if (static_cast<float>(mask.width) <= maxWidth) return mask;
-    return setText(utf8, capHeight * maxWidth / static_cast<float>(mask.width) * 0.98f);
+    const float scale = maxWidth / static_cast<float>(mask.width) * 0.98f;
+    mask = setText(utf8, capHeight * scale);
+    mask.scale = scale;
+    return mask;
+}
+
+std::vector<TextMask> setLinesToFit(std::string_view utf8, float capHeight, float maxWidth,
+                                    float keep) {
+    TextMask one = setTextToFit(utf8, capHeight, maxWidth);
+    if (one.scale >= keep) return {std::move(one)};
+    size_t split = std::string_view::npos;
+    for (size_t k = utf8.find(' '); k != std::string_view::npos; k = utf8.find(' ', k + 1)) {
+        const auto distance = [&](size_t at) {
+            return std::abs(static_cast<long>(at) - static_cast<long>(utf8.size() / 2));
+        };
+        if (split == std::string_view::npos || distance(k) < distance(split)) split = k;
+    }
+    if (split == std::string_view::npos) return {std::move(one)};
+    return {setTextToFit(utf8.substr(0, split), capHeight, maxWidth),
+            setTextToFit(utf8.substr(split + 1), capHeight, maxWidth)};
+}
+
+namespace {
+TextLog* openLog = nullptr;
+TextRoom* openRoom = nullptr;
+}  // namespace
+
+TextLog::TextLog() : previous_(openLog) {
+    openLog = this;
+}
+
+TextLog::~TextLog() {
+    openLog = previous_;
+}
+
+void TextLog::note(PaintedText line) {
+    if (openLog) openLog->lines_.push_back(std::move(line));
+}
+
+TextRoom::TextRoom(Box room) : room_(room), previous_(openRoom) {
+    openRoom = this;
+}
+
+TextRoom::~TextRoom() {
+    openRoom = previous_;
+}
+
+const Box* TextRoom::current() {
+    return openRoom ? &openRoom->room_ : nullptr;
 }
 
 void paintText(Image& image, const TextMask& text, float left, float baseline,
@@ -169,6 +226,18 @@ void paintText(Image& image, const TextMask& text, float left, float baseline,
         }
     }
     const float capTop = static_cast<float>(text.baseline) - text.capHeight;
+    {
+        // The ink's box: the letters grown by the outline's full width.
+        const float grow = width > 0 ? width + 0.5f : 0;
+        const Box ink = text.width > 0
+                            ? Box{static_cast<float>(x0) - grow, static_cast<float>(y0) - grow,
+                                  static_cast<float>(x0 + text.width) + grow,
+                                  static_cast<float>(y0 + text.height) + grow}
+                            : Box{0, 0, 0, 0};
+        const Box* room = TextRoom::current();
+        const Box whole{0, 0, static_cast<float>(image.side()), static_cast<float>(image.side())};
+        TextLog::note({text.text, &image, ink, room ? *room : whole, room != nullptr, text.scale});
+    }
     for (int y = -reach; y < text.height + reach; ++y) {
         for (int x = -reach; x < text.width + reach; ++x) {
             float ring = 0;

@@ -2,8 +2,12 @@
 // Every word the menu pictures show, in one table (UTF-8). The painting code takes its
 // words only from here, so another language is another table.
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "game/menu_language.h"
 
 // A line of a page and the picture drawn beside it.
 enum class PageIcon {
@@ -63,21 +67,44 @@ struct MenuTexts {
 
     std::string summaryTitle;
     std::vector<std::string> summaryLabels;  // nectar points, time points, total
-    std::string recordsTitle;
 };
 
 const MenuTexts& englishTexts();
 
-// The languages of the menu pictures. English is the table above; another language is a
-// list of pairs, each English text beside its translation, and a text with no pair stays
-// English (a new word shows in English until it is translated).
-enum class MenuLanguage { english, polish };
+// Calls `visit` with every text of a table, in one fixed order.
+template <typename Table, typename Visit>
+void forEachText(Table& texts, Visit&& visit) {
+    for (auto* text :
+         {&texts.title, &texts.subtitle, &texts.quitQuestion, &texts.yes, &texts.no,
+          &texts.pageButton, &texts.controlsTitle, &texts.escapeKey, &texts.helpTitle,
+          &texts.creditsTitle, &texts.settings.title, &texts.settings.hint, &texts.difficultyTitle,
+          &texts.backButton, &texts.loadingText, &texts.summaryTitle})
+        visit(*text);
+    for (auto& text : texts.mainMenuButtons) visit(text);
+    for (auto& line : texts.controlsLines) visit(line.text);
+    for (auto& line : texts.helpLines) visit(line.text);
+    for (auto& text : texts.creditsLines) visit(text);
+    for (auto* list : {&texts.settings.rows, &texts.settings.items, &texts.difficultyNames,
+                       &texts.countdownWords, &texts.summaryLabels})
+        for (auto& text : *list) visit(text);
+}
+
+// The languages of the menu pictures: the game's own (English, Polish, German, French,
+// Spanish, Czech). Every English text has a row of translations; a text without one stays
+// English (the generator's tests fail until it is translated).
+
+// The translation of one English text, if the table has it.
+std::optional<std::string> translationOf(std::string_view english, Language language);
+
+// The English texts no row translates, and the rows no text uses.
+std::vector<std::string> untranslatedTexts();
+std::vector<std::string> unusedTranslations();
 
 // The table of a language, made from the English one.
-MenuTexts translatedTexts(MenuLanguage language);
+MenuTexts translatedTexts(Language language);
 
 // The language menuTexts() gives; English unless set.
-void setMenuLanguage(MenuLanguage language);
+void setMenuLanguage(Language language);
 
 // The table the data tree is made with, in the language set.
 const MenuTexts& menuTexts();
