@@ -69,6 +69,7 @@ struct Canvas {
     int width, height;
     std::vector<float> colour;  // RGB
     std::vector<float> depth;   // eye distance along the view axis
+    int viewHeight = height;    // the rows the 60 degrees span, centred on the canvas
 };
 
 struct EyeVertex {
@@ -95,7 +96,7 @@ void drawTriangle(Canvas& canvas, const EyeVertex (&in)[3], const Texture& textu
         }
     }
     if (poly.size() < 3) return;
-    const float focal = static_cast<float>(canvas.height) / 2 / std::tan(pi / 6);
+    const float focal = static_cast<float>(canvas.viewHeight) / 2 / std::tan(pi / 6);
     struct Screen {
         float x, y, w;
         const EyeVertex* v;
@@ -221,8 +222,13 @@ SceneData readScene(const DataFiles& files, const GardenTableEntry& scene) {
 
 }  // namespace
 
-std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Vec3 eye,
-                                     Vec3 target, int width, int height, int samples) {
+std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Vec3 eye, Vec3 target,
+                                     int width, int height, int samples) {
+    return renderGardenView(files, sceneNumber, eye, target, width, height, samples, 0, 0);
+}
+
+std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Vec3 eye, Vec3 target,
+                                     int width, int height, int samples, int besideX, int besideY) {
     const GardenTableEntry* entry = nullptr;
     for (const GardenTableEntry& scene : gardenTable()) {
         if (scene.sceneNumber == sceneNumber) entry = &scene;
@@ -230,11 +236,12 @@ std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Ve
     if (!entry) throw std::invalid_argument("no garden scene " + std::to_string(sceneNumber));
     SceneData scene = readScene(files, *entry);
     for (Texture& texture : scene.textures) texture.smooth = true;
-    const int w = width * samples, h = height * samples;
+    const int w = (width + 2 * besideX) * samples, h = (height + 2 * besideY) * samples;
     Canvas canvas{w, h, std::vector<float>(static_cast<size_t>(w * h * 3)),
-                  std::vector<float>(static_cast<size_t>(w * h))};
+                  std::vector<float>(static_cast<size_t>(w * h)), height * samples};
     renderView(canvas, *entry, scene.objects, scene.textures, {eye, target});
-    std::vector<Colour> picture(static_cast<size_t>(width * height));
+    width += 2 * besideX;
+    std::vector<Colour> picture(static_cast<size_t>(width * (height + 2 * besideY)));
     const float share = 1.0f / static_cast<float>(samples * samples);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
