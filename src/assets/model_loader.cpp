@@ -129,6 +129,8 @@ ModelFile loadSceneModel(std::string_view path, std::span<glh::display_list> pla
     return model;
 }
 
-void loadLayoutFile(std::string_view path, std::span<glh::display_list> lists) {
-    compileModelLists(readModel(ModelFileKind::Layout, path, lists.size()), lists);
+void loadLayoutFile(std::string_view path, std::span<glh::display_list> lists, LayoutFit fit) {
+    ModelFile layout = readModel(ModelFileKind::Layout, path, lists.size());
+    fitLayout(layout, fit, layoutView());
+    compileModelLists(layout, lists);
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "assets/display_list.h"
+#include "assets/layout_view.h"
 #include "assets/model_file.h"
 
 // List k holds object k: its state calls, then its triangles.
@@ -23,8 +24,10 @@ void loadObjectModel(std::string_view path, std::span<glh::display_list> lists);
 ModelFile loadSceneModel(std::string_view path, std::span<glh::display_list> placementLists,
                          std::span<glh::display_list> meshLists);
 
-// List k holds object k as quads with no colour, so the current colour tints them.
-void loadLayoutFile(std::string_view path, std::span<glh::display_list> lists);
+// List k holds object k as quads with no colour, so the current colour tints them. The
+// layout is fitted to the window the overlays are drawn in now (layout_view.h).
+void loadLayoutFile(std::string_view path, std::span<glh::display_list> lists,
+                    LayoutFit fit = LayoutFit::asWritten);
 
 // The GL step alone, for data already read: object and layout files, then scene files.
 // Objects beyond the lists given are not compiled.

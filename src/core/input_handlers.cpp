@@ -1,6 +1,7 @@
 #include "core/input_handlers.h"
 
 #include "__SNG/sound_table.h"
+#include "assets/layout_view.h"
 #include "core/display_record.h"
 #include "core/game_flow.h"
 #include "core/screens.h"
@@ -18,8 +19,7 @@ const ScreenHandlers* currentScreenHandlers() {
 }
 
 void toMenuUnits(int x, int y, float& mx, float& my) {
-    mx = static_cast<float>(x / (ekran.width * 0.0125));
-    my = static_cast<float>(60 - y / (ekran.height * (1.0 / 60)));
+    windowToDesign(layoutViewOf(ekran.width, ekran.height), x, y, mx, my);
 }
 
 void gameKeyboard(unsigned char key, int x, int y) {

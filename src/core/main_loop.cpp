@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "__SNG/sound_table.h"
+#include "assets/layout_view.h"
 #include "core/display_record.h"
 #include "core/frame_time.h"
 #include "core/game_flow.h"
@@ -18,6 +19,7 @@
 #include "game/collectibles.h"
 #include "game/creatures.h"
 #include "game/kamera.h"
+#include "game/kontrol.h"
 #include "game/pickup_icons.h"
 #include "game/stage_settings.h"
 #include "menus/menu_pointer.h"
@@ -63,6 +65,14 @@ void idlePlayWork() {
     glh::kamera.clampHeight();
 }
 
+// The menus, the panel and the countdown are fitted to the window they are drawn in: when
+// its shape changes (a mode switch) their layouts are read again.
+void fitOverlaysToWindow() {
+    if (!setLayoutWindow(ekran.width, ekran.height)) return;
+    refitMenuLayouts();
+    glh::kontrol.refitLayout();
+}
+
 }  // namespace
 
 void display() {
@@ -73,6 +83,7 @@ void display() {
         beginFrame();
         platform::scheduler().advanceFrame();
         ++frameNumber;
+        fitOverlaysToWindow();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         if (medium.screen == ScreenPlaying) {
             frameDrawer();

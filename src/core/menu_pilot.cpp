@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "assets/layout_view.h"
 #include "core/game_state.h"
 #include "menus/menu_layouts.h"
 #include "menus/score_screens.h"
@@ -64,8 +65,8 @@ std::vector<InputEvent> MenuPilot::step(const View& view) {
         pointed = false;
         return events;
     }
-    const int x = static_cast<int>(mx * static_cast<float>(view.width) / 80);
-    const int y = static_cast<int>((60 - my) * static_cast<float>(view.height) / 60);
+    int x = 0, y = 0;
+    designToWindow(layoutViewOf(view.width, view.height), mx, my, x, y);
     if (!pointed || x != cursorX || y != cursorY) {
         cursorX = x;
         cursorY = y;

@@ -1,6 +1,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "assets/layout_projection.h"
 #include "assets/texture_loader.h"
 #include "core/game_state.h"
 #include "game/game_font.h"
@@ -62,7 +63,7 @@ void GameFont::drawText(int x, int y, std::string_view text) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(0, 80, 0, 60);
+    loadLayoutProjection();
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

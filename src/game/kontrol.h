@@ -28,12 +28,16 @@ struct Panel {
     // starts the tally for a new stage.
     void loadLayout();
     void freeLayout();
+    // Reads the layout again for a window of another shape, keeping the stage's tally.
+    void refitLayout();
 
     // Over the finished world: bar, lamps, compass (the needle turned by compassAngle,
-    // degrees), remaining loads and the clock. Leaves the depth test on.
+    // degrees), remaining loads and the clock, each piece at its own corner of the window.
+    // Leaves the depth test on.
     void draw(float speed, float maxSpeed, float compassAngle);
 
   private:
+    void readLayout();
     void buildGlyphs();
     void drawGlyphs(const PanelPlan& plan);
 

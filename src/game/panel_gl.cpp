@@ -1,6 +1,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "assets/layout_projection.h"
 #include "assets/model_loader.h"
 #include "assets/texture_loader.h"
 #include "core/game_state.h"
@@ -34,9 +35,15 @@ void Panel::freeTextures() {
     loadedFlags.panel.textures = false;
 }
 
+void Panel::readLayout() {
+    // The clock keeps to the window's top left corner, the compass and the speed lamps to
+    // the bottom left, the bucket and the bar to the bottom right.
+    loadLayoutFile("PUL\\DATA\\kontrolx.mex", elements_, LayoutFit::corners);
+}
+
 void Panel::loadLayout() {
     if (!loadedFlags.panel.model) {
-        loadLayoutFile("PUL\\DATA\\kontrolx.mex", elements_);
+        readLayout();
         buildGlyphs();
         loadedFlags.panel.model = true;
     }
@@ -50,6 +57,12 @@ void Panel::freeLayout() {
     for (auto& list : elements_) list.deleteList();
     for (auto& list : glyphs_) list.deleteList();
     loadedFlags.panel.model = false;
+}
+
+void Panel::refitLayout() {
+    if (!loadedFlags.panel.model) return;
+    for (auto& list : elements_) list.deleteList();
+    readLayout();
 }
 
 void Panel::buildGlyphs() {
@@ -75,8 +88,10 @@ void Panel::buildGlyphs() {
 void Panel::drawGlyphs(const PanelPlan& plan) {
     clockFace_.bind();
     for (const PanelGlyph& glyph : plan.glyphs) {
+        float dx = 0, dy = 0;
+        cornerOffset(layoutView(), glyph.x + glyphWidth / 2, glyph.y + glyphHeight / 2, dx, dy);
         glLoadIdentity();
-        glTranslatef(glyph.x, glyph.y, 0);
+        glTranslatef(glyph.x + dx, glyph.y + dy, 0);
         glyphs_[glyph.glyph].callList();
     }
     glLoadIdentity();
@@ -89,7 +104,7 @@ void Panel::draw(float speed, float maxSpeed, float compassAngle) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(0, 80, 0, 60);
+    loadLayoutProjection();
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
@@ -102,6 +117,10 @@ void Panel::draw(float speed, float maxSpeed, float compassAngle) {
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0.1f);
     const BarQuad& bar = plan.bar;
+    // The bar grows from its foot: its corner is the one its foot is in.
+    float dx = 0, dy = 0;
+    cornerOffset(layoutView(), (bar.left + bar.right) / 2, bar.bottom, dx, dy);
+    glTranslatef(dx, dy, 0);
     glBegin(GL_QUADS);
     glTexCoord2f(bar.texRight, bar.texTop);
     glVertex2f(bar.right, bar.top);
@@ -112,6 +131,7 @@ void Panel::draw(float speed, float maxSpeed, float compassAngle) {
     glTexCoord2f(bar.texRight, bar.texBottom);
     glVertex2f(bar.right, bar.bottom);
     glEnd();
+    glLoadIdentity();
     glDisable(GL_BLEND);
 
     for (int k = 0; k < NectarBucket::slotCount; ++k) {

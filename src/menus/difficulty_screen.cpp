@@ -24,7 +24,7 @@ void DifficultyScreen::deleteTextures() {
 }
 
 void DifficultyScreen::readLayout() {
-    loadLayoutFile("MEN\\DAT\\menutryb.mex", lists_);
+    loadLayoutFile("MEN\\DAT\\menutryb.mex", lists_, LayoutFit::backdrops);
     buttons.setAll(hoverOutside);
 }
 
@@ -34,7 +34,7 @@ void DifficultyScreen::deleteLayout() {
 
 void DifficultyScreen::draw() {
     inOverlay([this] {
-        menu_one.background.bind();
+        bindBackdrop(menu_one.background);
         lists_[difficultyMenu::backgroundList].callList();
         picture_.bind();
         lists_[difficultyMenu::pictureList].callList();

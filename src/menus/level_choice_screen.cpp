@@ -35,7 +35,7 @@ void LevelChoiceScreen::deleteTextures() {
 }
 
 void LevelChoiceScreen::readLayout() {
-    loadLayoutFile("MEN\\DAT\\metrybzr.mex", lists_);
+    loadLayoutFile("MEN\\DAT\\metrybzr.mex", lists_, LayoutFit::backdrops);
     buttons.setFromFlags(tabwyn.unlocked);
 }
 
@@ -45,7 +45,7 @@ void LevelChoiceScreen::deleteLayout() {
 
 void LevelChoiceScreen::draw() {
     inOverlay([this] {
-        menu_one.background.bind();
+        bindBackdrop(menu_one.background);
         lists_[levelMenu::backgroundList].callList();
         levels_.bind();
         for (int level : {2, 3, 4, 1, 5, 9, 8, 7, 6}) {

@@ -8,6 +8,7 @@
 #include "menus/menu_layouts.h"
 #include "menus/menu_screen.h"
 #include "menus/menus.h"
+#include "menus/play_screens.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ struct LoadingPicture {
         loadTextureFile("MEN\\BMP_0\\menuinta.srm", frame, filter);
         loadTextureFile(cell.sheet == 1 ? "MEN\\BMP_0\\menueduk.srm" : "MEN\\BMP_0\\menuzrec.srm",
                         sheet, filter);
-        loadLayoutFile("MEN\\DAT\\menuin.mex", lists);
+        readLayout();
         hasPicture = cell.sheet >= 0;
         if (hasPicture) {
             const MenuRect& r = loadingMenu::pictureRect;
@@ -48,6 +49,14 @@ struct LoadingPicture {
         loadedFlags.loading.textures = loadedFlags.loading.model = true;
     }
 
+    void readLayout() { loadLayoutFile("MEN\\DAT\\menuin.mex", lists, LayoutFit::backdrops); }
+
+    void refit() {
+        if (!loadedFlags.loading.model) return;
+        for (auto& list : lists) list.deleteList();
+        readLayout();
+    }
+
     void free() {
         if (!loadedFlags.loading.textures) return;
         background.deleteTexture();
@@ -62,7 +71,7 @@ struct LoadingPicture {
     void draw() {
         if (!loadedFlags.loading.textures) return;
         glh::inOverlay([this] {
-            background.bind();
+            glh::bindBackdrop(background);
             lists[0].callList();
             frame.bind();
             lists[1].callList();
@@ -85,9 +94,17 @@ struct Countdown {
             loadedFlags.countdown.textures = true;
         }
         if (!loadedFlags.countdown.model) {
-            loadLayoutFile("MEN\\DAT\\odliczan.mex", lists);
+            readLayout();
             loadedFlags.countdown.model = true;
         }
+    }
+
+    void readLayout() { loadLayoutFile("MEN\\DAT\\odliczan.mex", lists, LayoutFit::backdrops); }
+
+    void refit() {
+        if (!loadedFlags.countdown.model) return;
+        for (auto& list : lists) list.deleteList();
+        readLayout();
     }
 
     void free() {
@@ -144,4 +161,9 @@ void drawCountdown() {
 
 void freeCountdown() {
     countdown.free();
+}
+
+void refitLoadingAndCountdown() {
+    loading.refit();
+    countdown.refit();
 }

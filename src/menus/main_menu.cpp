@@ -35,7 +35,7 @@ void MainMenu::deleteTextures() {
 }
 
 void MainMenu::readLayout() {
-    loadLayoutFile("MEN\\DAT\\menuone.mex", lists_);
+    loadLayoutFile("MEN\\DAT\\menuone.mex", lists_, LayoutFit::backdrops);
     buttons.setAll(0);
 }
 
@@ -45,7 +45,7 @@ void MainMenu::deleteLayout() {
 
 void MainMenu::draw() {
     inOverlay([this] {
-        background.bind();
+        bindBackdrop(background);
         lists_[mainMenu::backgroundList].callList();
         for (int k = 0; k < mainMenu::buttonCount; ++k) {
             (buttons.lit(k) ? buttonLit : buttonPlain).bind();

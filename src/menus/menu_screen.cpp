@@ -28,6 +28,18 @@ void MenuScreen::freeLayout() {
     flags_.model = false;
 }
 
+void MenuScreen::refitLayout() {
+    if (!flags_.model) return;
+    deleteLayout();
+    readLayout();
+}
+
+void bindBackdrop(tex_object_2D& picture) {
+    picture.bind();
+    picture.parameter(GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    picture.parameter(GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
 void chime(int buttonsEntered) {
     for (int k = 0; k < buttonsEntered; ++k) playEffect(SlotHover);
 }

@@ -8,6 +8,8 @@
 #include <GL/glu.h>
 
 #include "assets/display_list.h"
+#include "assets/layout_projection.h"
+#include "assets/tex_object.h"
 #include "core/game_state.h"
 
 namespace glh {
@@ -25,6 +27,8 @@ class MenuScreen {
     void freeTextures();
     void loadLayout();
     void freeLayout();
+    // A loaded layout read again for a window of another shape (its hover values reset).
+    void refitLayout();
     bool texturesLoaded() const { return flags_.textures; }
 
     virtual void draw() = 0;
@@ -41,15 +45,16 @@ class MenuScreen {
     AssetFlags& flags_;
 };
 
-// Runs `draw` in the menus' overlay: no depth test, an orthographic projection of 80 x 60
-// menu units, the identity model-view, colour white; both matrices are restored after.
+// Runs `draw` in the menus' overlay: no depth test, an orthographic projection of the
+// window in menu units (the 80 x 60 design in its 4:3 box in the middle), the identity
+// model-view, colour white; both matrices are restored after.
 template <typename Draw>
 void inOverlay(Draw&& draw) {
     glDisable(GL_DEPTH_TEST);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(0, 80, 0, 60);
+    loadLayoutProjection();
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
@@ -61,6 +66,10 @@ void inOverlay(Draw&& draw) {
     glPopMatrix();
     glEnable(GL_DEPTH_TEST);
 }
+
+// Binds a full-screen picture, clamped at its texture's edges: where a wide or tall window
+// shows its margins beside the box, its edge does not blend with its opposite edge.
+void bindBackdrop(tex_object_2D& picture);
 
 // The tint of a button under the pointer: a warm yellow.
 inline constexpr float underPointerTint[3] = {1, 0.992f, 0.729f};

@@ -88,6 +88,11 @@ void freeAllMenuLayouts() {
     for (glh::MenuScreen* screen : menusInOrder) screen->freeLayout();
 }
 
+void refitMenuLayouts() {
+    for (glh::MenuScreen* screen : menusInOrder) screen->refitLayout();
+    refitLoadingAndCountdown();
+}
+
 void reloadMenuTextures() {
     for (glh::MenuScreen* screen : menusInOrder) {
         if (!screen->texturesLoaded()) continue;

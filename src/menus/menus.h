@@ -31,6 +31,9 @@ void freeAllMenuTextures();
 void freeAllMenuLayouts();
 // Frees and loads again every loaded menu texture, so they take a new filter mode.
 void reloadMenuTextures();
+// Reads every loaded menu layout again, the loading picture's and the countdown's too, for
+// a window of another shape: their backdrops reach its edges.
+void refitMenuLayouts();
 
 // The loading picture of a level (1 to 10; another number shows no level picture): built,
 // made the current screen and drawn once; freed when the level has loaded.

@@ -10,7 +10,7 @@ void PageScreen::onHover(float mx, float my) {
 }
 
 void PageScreen::readLayout() {
-    loadLayoutFile("MEN\\DAT\\menuste.mex", lists_);
+    loadLayoutFile("MEN\\DAT\\menuste.mex", lists_, LayoutFit::backdrops);
     buttons.setAll(hoverOutside);
 }
 
@@ -20,7 +20,7 @@ void PageScreen::deleteLayout() {
 
 void PageScreen::drawPage(tex_object_2D& page) {
     inOverlay([&] {
-        page.bind();
+        bindBackdrop(page);
         lists_[pageMenu::pageList].callList();
         buttonFace_.bind();
         if (buttons.under(0)) glColor3fv(underPointerTint);

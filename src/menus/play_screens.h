@@ -74,3 +74,7 @@ extern DifficultyScreen menu_try;
 extern LevelChoiceScreen menu_zrec;
 
 }  // namespace glh
+
+// The loading picture's and the countdown's layouts read again for a window of another
+// shape, where they are loaded.
+void refitLoadingAndCountdown();

@@ -18,7 +18,7 @@ void QuitQuestion::deleteTextures() {
 }
 
 void QuitQuestion::readLayout() {
-    loadLayoutFile("MEN\\DAT\\menuko.mex", lists_);
+    loadLayoutFile("MEN\\DAT\\menuko.mex", lists_, LayoutFit::backdrops);
     buttons.setAll(0);
 }
 

@@ -26,7 +26,7 @@ void RecordsScreen::deleteTextures() {
 }
 
 void RecordsScreen::readLayout() {
-    loadLayoutFile("MEN\\DAT\\menuwyn.mex", lists_);
+    loadLayoutFile("MEN\\DAT\\menuwyn.mex", lists_, LayoutFit::backdrops);
     gl_fonty.buildGlyphs();
     buttons.setAll(hoverOutside);
 }
@@ -43,7 +43,7 @@ void RecordsScreen::showTableOfPlay() {
 
 void RecordsScreen::draw() {
     inOverlay([this] {
-        background_.bind();
+        bindBackdrop(background_);
         lists_[recordsMenu::backgroundList].callList();
         // A light board under the rows, so that the names read well over the garden.
         glDisable(GL_TEXTURE_2D);

@@ -51,7 +51,7 @@ void SettingsScreen::deleteTextures() {
 }
 
 void SettingsScreen::readLayout() {
-    loadLayoutFile("MEN\\DAT\\menuust.mex", lists_);
+    loadLayoutFile("MEN\\DAT\\menuust.mex", lists_, LayoutFit::backdrops);
     items.setAll(hoverOutside);
 }
 
@@ -62,7 +62,7 @@ void SettingsScreen::deleteLayout() {
 void SettingsScreen::draw() {
     // The item faces are the main menu's, which stays loaded behind this screen.
     inOverlay([this] {
-        background_.bind();
+        bindBackdrop(background_);
         lists_[settingsMenu::backgroundList].callList();
         const settingsMenu::Current now = current();
         for (int k = 0; k < settingsMenu::itemCount; ++k) {

@@ -25,7 +25,7 @@ void SummaryScreen::deleteTextures() {
 }
 
 void SummaryScreen::readLayout() {
-    loadLayoutFile("MEN\\DAT\\menupod.mex", lists_);
+    loadLayoutFile("MEN\\DAT\\menupod.mex", lists_, LayoutFit::backdrops);
     gl_fonty.buildGlyphs();
     buttons.setAll(hoverOutside);
 }
@@ -37,7 +37,7 @@ void SummaryScreen::deleteLayout() {
 
 void SummaryScreen::draw() {
     inOverlay([this] {
-        background_.bind();
+        bindBackdrop(background_);
         lists_[summaryMenu::backgroundList].callList();
         pictures_.bind();
         for (int k = 0; k < 4; ++k) lists_[summaryMenu::firstPictureList + k].callList();

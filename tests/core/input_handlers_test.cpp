@@ -88,6 +88,29 @@ TEST_F(InputHandlers, PointerMotionReachesTheCurrentScreenInItsOwnUnits) {
     EXPECT_EQ(seen.wy, 52);
 }
 
+TEST_F(InputHandlers, OnAWideScreenMenuUnitsFillTheBoxInTheMiddleAndHoldAtItsEdges) {
+    ekran.width = 1920;  // the box: 1440 x 1080 from pixel 240, 18 pixels a unit
+    ekran.height = 1080;
+    medium.screen = ScreenMainMenu;
+    struct Case {
+        int x, y;
+        float mx, my;
+    };
+    const Case cases[] = {{240, 0, 0, 60},
+                          {1680, 1080, 80, 0},
+                          {960, 540, 40, 30},
+                          {528, 162, 16, 51},  // the middle of "new game" as drawn
+                          {100, 540, 0, 30},   // left of the box: held at its edge
+                          {1900, 20, 80, 60 - 20.0f / 18}};
+    for (const Case& c : cases) {
+        gamePassiveMotion(c.x, c.y);
+        EXPECT_NEAR(seen.mx, c.mx, 1e-4) << c.x << "," << c.y;
+        EXPECT_NEAR(seen.my, c.my, 1e-4) << c.x << "," << c.y;
+        EXPECT_FLOAT_EQ(menuPointer.x, seen.mx);
+        EXPECT_FLOAT_EQ(menuPointer.y, seen.my);
+    }
+}
+
 TEST_F(InputHandlers, TheLoadingScreenAndPlayTakeNoMenuInput) {
     for (int screen : {int{ScreenLoading}, 7, 8, int{ScreenPlaying}}) {
         medium.screen = screen;

@@ -101,8 +101,8 @@ TEST_F(SettingsScreen, AResolutionSwitchesThenReadsBackSoTheMarkFollowsTheRealMo
 
 TEST_F(SettingsScreen, OnTheOverlapOnly640x480Applies) {
     ekran.width = displayWidth = 1000;  // 12.5 pixels a unit: x 43.8 is pixel 547.5
-    ekran.height = displayHeight = 600;
-    gamePassiveMotion(548, 220);  // x 43.84, y 38
+    ekran.height = displayHeight = 750;
+    gamePassiveMotion(548, 275);  // x 43.84, y 38
     displayWidth = 640, displayHeight = 480;
     click();
     EXPECT_EQ(calls, "switch 640x480 read ");

@@ -34,11 +34,25 @@ start_xvfb() {
     export DISPLAY=":$number"
 }
 
-# menu_at MX MY: the pointer to a menu position (80 x 60 units, origin bottom left) of the
-# game's window $wid, $W x $H pixels.
+# The menus' 80 x 60 units fill the largest 4:3 box in the middle of the $W x $H window.
+BOX_AWK='BEGIN { if (w * 3 > h * 4) { bw = h * 4 / 3; bh = h } else { bw = w; bh = w * 3 / 4 }
+                 bx = (w - bw) / 2; by = (h - bh) / 2 }'
+# menu_pixel MX MY: the window pixel "X Y" of a menu position (origin bottom left).
+menu_pixel() {
+    awk -v mx="$1" -v my="$2" -v w="$W" -v h="$H" \
+        "$BOX_AWK"' END { printf "%d %d\n", bx + mx * bw / 80, by + (60 - my) * bh / 60 }' </dev/null
+}
+# menu_crop LEFT RIGHT BOTTOM TOP: the window's pixels of a menu rectangle, as a crop geometry.
+menu_crop() {
+    awk -v l="$1" -v r="$2" -v b="$3" -v t="$4" -v w="$W" -v h="$H" "$BOX_AWK"' END {
+        printf "%dx%d+%d+%d\n", (r - l) * bw / 80, (t - b) * bh / 60, bx + l * bw / 80,
+            by + (60 - t) * bh / 60 }' </dev/null
+}
+# menu_at MX MY: the pointer to a menu position of the game's window $wid.
 menu_at() {
-    xdotool mousemove --window "$wid" "$(awk -v x="$1" -v w="$W" 'BEGIN { printf "%d", x * w / 80 }')" \
-        "$(awk -v y="$2" -v h="$H" 'BEGIN { printf "%d", (60 - y) * h / 60 }')"
+    local x y
+    read -r x y < <(menu_pixel "$1" "$2")
+    xdotool mousemove --window "$wid" "$x" "$y"
     sleep 0.3
 }
 menu_click() {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/layout_view.h"
 #include "core/game_state.h"
 #include "game/kontrol.h"
 #include "platform/data_paths.h"
@@ -111,6 +112,7 @@ class PanelGl : public testing::Test {
         glDisable(GL_CULL_FACE);
     }
     void TearDown() override {
+        setLayoutWindow(640, 480);
         panel.freeLayout();
         panel.freeTextures();
         fs::remove_all(root_);
@@ -192,6 +194,57 @@ TEST_F(PanelGl, LoadingTheLayoutStartsANewStageEvenWhenAlreadyLoaded) {
     EXPECT_FALSE(feedback([&] { panel.draw(0, 1, 0); }).empty());
     for (const PanelGlyph& glyph : planPanel(panel.bucket, panel.clock, 0, 1).glyphs)
         EXPECT_TRUE(polygonsAt(feedback([&] { panel.draw(0, 1, 0); }), glyph.x, glyph.y).empty());
+}
+
+// The lowest, leftmost corner of each polygon in panel units, on the 256 x 256 viewport
+// showing the whole window `view`.
+std::vector<std::pair<float, float>> cornersInUnits(const std::vector<Polygon>& polygons,
+                                                    const LayoutView& view) {
+    std::vector<std::pair<float, float>> corners;
+    for (const Polygon& polygon : polygons) {
+        float left = polygon[0].x, bottom = polygon[0].y;
+        for (const Vertex& v : polygon) {
+            left = std::min(left, v.x);
+            bottom = std::min(bottom, v.y);
+        }
+        corners.push_back({view.left + left / 256 * (view.right - view.left),
+                           view.bottom + bottom / 256 * (view.top - view.bottom)});
+    }
+    return corners;
+}
+
+bool drawnAt(const std::vector<std::pair<float, float>>& corners, float x, float y) {
+    for (auto [cx, cy] : corners)
+        if (std::fabs(cx - x) < 0.01f && std::fabs(cy - y) < 0.01f) return true;
+    return false;
+}
+
+TEST_F(PanelGl, OnAWideOrTallWindowEachPieceKeepsToItsCornerOfTheWindow) {
+    setLayoutWindow(1920, 1080);  // 13.33 units more on each side
+    panel.loadTextures();
+    panel.loadLayout();
+    panel.bucket.deliveredPercent = 50;
+    panel.clock.remainingLoadsUnits = 7;
+    panel.clock.seconds = 5;
+    const PanelPlan plan = planPanel(panel.bucket, panel.clock, 0, 1);
+    const float beside = 40.0f / 3;
+
+    auto corners = cornersInUnits(feedback([&] { panel.draw(0, 1, 0); }), layoutView());
+    for (const PanelGlyph& glyph : plan.glyphs) {
+        // The loads left stand at the bottom right, the clock at the top left.
+        const float dx = glyph.x > 40 ? beside : -beside;
+        EXPECT_TRUE(drawnAt(corners, glyph.x + dx, glyph.y)) << glyph.x << "," << glyph.y;
+    }
+    EXPECT_TRUE(drawnAt(corners, plan.bar.left + beside, plan.bar.bottom)) << "the bar";
+    EXPECT_TRUE(drawnAt(corners, 40 + beside, 20)) << "the disc, right of the middle";
+
+    // A window of another shape: the layout is read again for it.
+    setLayoutWindow(1280, 1024);  // 2 units more above and below
+    panel.refitLayout();
+    corners = cornersInUnits(feedback([&] { panel.draw(0, 1, 0); }), layoutView());
+    EXPECT_TRUE(drawnAt(corners, 40, 18)) << "the disc, below the middle";
+    EXPECT_TRUE(drawnAt(corners, plan.glyphs[2].x, plan.glyphs[2].y + 2)) << "the clock";
+    EXPECT_EQ(panel.bucket.deliveredPercent, 50) << "the stage's tally is kept";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "art_tools.h"
+#include "backdrop.h"
 #include "font_texture.h"
 #include "menu_pages.h"
 #include "menu_pictures.h"
@@ -37,10 +38,13 @@ LayoutElement blended(std::vector<LayoutQuad> quads) {
     return {std::move(quads), LayoutMaterial::blended, layoutTextured};
 }
 
-// A full-screen picture painted in the top 1024 x 768 texels.
+// A full-screen picture painted in the top 1024 x 768 texels, and its margins beside the box
+// (backdrop.h).
 LayoutElement fullScreenPicture() {
     const float bottom = 1 - static_cast<float>(menuCanvas::height) / menuCanvas::side;
-    return {{layoutRect(0, 0, 80, 60, 0, bottom, 1, 1)}, LayoutMaterial::plain, layoutTextured};
+    std::vector<LayoutQuad> quads{layoutRect(0, 0, 80, 60, 0, bottom, 1, 1)};
+    for (const LayoutQuad& margin : marginQuads()) quads.push_back(margin);
+    return {std::move(quads), LayoutMaterial::plain, layoutTextured};
 }
 
 // Lays the button faces out in rows on an atlas of `side` texels, 12.8 texels a unit.
@@ -151,6 +155,13 @@ Image mainButtonFaces(bool lit) {
 
 namespace {
 
+// The light veil behind the main menu's buttons, by the column (pixels of the 4:3 picture;
+// the margin on the left lies below 0).
+float buttonVeil(float x) {
+    const float edge = 47 * pixelsPerUnit;
+    return 0.35f * (1 - smoothstep(edge - 120, edge + 40, x));
+}
+
 // The main menu's picture: a garden with the hive, the game's name and the bee.
 Image mainBackground(const std::vector<Colour>& garden) {
     const MenuTexts& texts = menuTexts();
@@ -161,12 +172,10 @@ Image mainBackground(const std::vector<Colour>& garden) {
             image.at(x, y) = garden[static_cast<size_t>(row * menuCanvas::width + x)];
     }
     // The buttons' side is calmer: a light veil behind them.
-    const Box veil{0, 0, 47 * pixelsPerUnit, static_cast<float>(menuCanvas::height)};
     image.layer([&](float u, float v, Colour under) {
         const float x = u * menuCanvas::side, y = v * menuCanvas::side;
         if (y >= static_cast<float>(menuCanvas::height)) return under;
-        const float k = 0.35f * (1 - smoothstep(veil.x1 - 120, veil.x1 + 40, x));
-        return mix(under, hex(0xfffde7), k);
+        return mix(under, hex(0xfffde7), buttonVeil(x));
     });
     // The name, large, in honey colours, with the bee flying past it.
     const Box title{48 * pixelsPerUnit, 2 * pixelsPerUnit, 79 * pixelsPerUnit, 20 * pixelsPerUnit};
@@ -267,9 +276,8 @@ namespace {
 
 // The garden behind the menus: the bee's eye view of the meadow of scene 7, the hive on the
 // right.
-std::vector<Colour> menuGarden(const DataFiles& files) {
-    return renderGardenView(files, 7, {-0.1f, 0.42f, 1.6f}, {-1.5f, 0.62f, -1.45f},
-                            menuCanvas::width, menuCanvas::height, 2);
+const WideGarden& menuGarden(const DataFiles& files) {
+    return wideGarden(files, 7, {-0.1f, 0.42f, 1.6f}, {-1.5f, 0.62f, -1.45f}, 2);
 }
 
 }  // namespace
@@ -301,11 +309,12 @@ std::vector<LayoutElement> quitLayout() {
     const auto buttons = quitButtons();
     elements[quitMenu::yesList] = blended({quadOf(buttons[quitMenu::yes])});
     elements[quitMenu::noList] = blended({quadOf(buttons[quitMenu::no])});
-    // The veil over the whole screen takes one texel from the middle of its patch.
+    // The veil over the whole screen, and far beyond it for any window, takes one texel from
+    // the middle of its patch.
     const AtlasButton veil = onAtlas(fullScreenRect, quitAtlas::veilBox, quitAtlas::side);
     const float s = (veil.s0 + veil.s1) / 2, t = (veil.t0 + veil.t1) / 2;
     elements[quitMenu::dialogList] =
-        blended({layoutRect(0, 0, 80, 60, s, t, s, t),
+        blended({layoutRect(-400, -300, 480, 360, s, t, s, t),
                  quadOf(onAtlas(quitAtlas::dialog, quitAtlas::dialogBox, quitAtlas::side))});
     return elements;
 }
@@ -322,18 +331,27 @@ void addMenus(DataFiles& files) {
     files["MEN\\DAT\\menuko.mex"] = encodeLayout(quitLayout());
     files["MEN\\DAT\\menuste.mex"] = encodeLayout(pageLayout());
 
-    const std::vector<Colour> garden = menuGarden(files);
-    files["MEN\\BMP_0\\menuonez.srm"] = encodeTexture(mainBackground(garden), false);
+    const WideGarden& wide = menuGarden(files);
+    const std::vector<Colour> garden = wide.box();
+    auto veiled = [](Colour g, float x, float) {
+        return mix(g, hex(0xfffde7), buttonVeil(x * pixelsPerUnit));
+    };
+    auto softened = [](Colour g, float, float) { return softenedGarden(g); };
+    files["MEN\\BMP_0\\menuonez.srm"] =
+        encodeTexture(withMargins(mainBackground(garden), wide, veiled), false);
     files["MEN\\BMP_0\\menuonex.srm"] = encodeTexture(mainButtonFaces(true), true);
     files["MEN\\BMP_0\\menuoney.srm"] = encodeTexture(mainButtonFaces(false), true);
     files["MEN\\BMP_0\\menuzaky.srm"] = encodeTexture(quitFaces(false), true);
     files["MEN\\BMP_0\\menuzakx.srm"] = encodeTexture(quitFaces(true), true);
     files["PUL\\BMP_0\\kursor.srm"] = encodeTexture(pointerPicture(), true);
-    files["MEN\\BMP_0\\sterowanie.srm"] = encodeTexture(controlsPage(garden), false);
-    files["MEN\\BMP_0\\help.srm"] = encodeTexture(helpPage(garden), false);
-    files["MEN\\BMP_0\\autorzy.srm"] = encodeTexture(creditsPage(garden), false);
+    files["MEN\\BMP_0\\sterowanie.srm"] =
+        encodeTexture(withMargins(controlsPage(garden), wide, softened), false);
+    files["MEN\\BMP_0\\help.srm"] =
+        encodeTexture(withMargins(helpPage(garden), wide, softened), false);
+    files["MEN\\BMP_0\\autorzy.srm"] =
+        encodeTexture(withMargins(creditsPage(garden), wide, softened), false);
     files["MOD\\BMP_0\\fontyabc.srm"] = encodeTexture(fontTexture(), true);
-    addSettingsScreen(files, garden);
+    addSettingsScreen(files, wide);
 }
 
 // The helpers the other screens' art shares with the main menu.

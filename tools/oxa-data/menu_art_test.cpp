@@ -157,16 +157,52 @@ TEST_F(MenuArt, TheBackButtonsShowTheirOwnFaceNotThePagesOne) {
     }
 }
 
-TEST_F(MenuArt, FullScreenPicturesShowTheTopRowsOfTheirTextures) {
+TEST_F(MenuArt, FullScreenPicturesShowTheirTopRowsOnTheBoxAndTheirMarginsBesideIt) {
     for (const ModelObject* object :
          {&mainLayout.objects[mainMenu::backgroundList], &page.objects[pageMenu::pageList],
           &settings.objects[settingsMenu::backgroundList]}) {
-        ASSERT_EQ(object->vertices.size(), 4u);
-        const TexelBox box = texelsOf(*object, 1024);
+        ASSERT_EQ(object->vertices.size() % 4, 0u);
+        // The picture on the box: the top 1024 x 768 texels.
+        ModelObject picture = *object;
+        picture.vertices.resize(4);
+        const TexelBox box = texelsOf(picture, 1024);
         EXPECT_EQ(box.x0, 0);
         EXPECT_EQ(box.x1, 1024);
         EXPECT_EQ(box.y0, 1024 - 768);  // t up: the picture's top rows are the file's last
         EXPECT_EQ(box.y1, 1024);
+        // The margins: quads beside the box, 20 units left and right and 5 above and below,
+        // tiling that band without gaps or overlaps, each showing texels of the spare rows in
+        // its own proportions, none shared with another.
+        double area = 0;
+        std::vector<TexelBox> used;
+        for (size_t q = 1; q < object->vertices.size() / 4; ++q) {
+            ModelObject margin = *object;
+            margin.vertices.assign(object->vertices.begin() + static_cast<long>(q * 4),
+                                   object->vertices.begin() + static_cast<long>(q * 4 + 4));
+            double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+            for (const ModelVertex& v : margin.vertices) {
+                x0 = std::min(x0, v.position[0]), x1 = std::max(x1, v.position[0]);
+                y0 = std::min(y0, v.position[1]), y1 = std::max(y1, v.position[1]);
+            }
+            EXPECT_TRUE(x1 <= 0.001 || x0 >= 79.999 || y1 <= 0.001 || y0 >= 59.999)
+                << "margin " << q << " reaches into the box";
+            EXPECT_GE(x0, -20.001);
+            EXPECT_LE(x1, 100.001);
+            EXPECT_GE(y0, -5.001);
+            EXPECT_LE(y1, 65.001);
+            area += (x1 - x0) * (y1 - y0);
+            const TexelBox texels = texelsOf(margin, 1024);
+            EXPECT_LT(texels.y1, 1024 - 768) << "margin " << q << " shows the picture's rows";
+            EXPECT_NEAR((texels.x1 - texels.x0) / (x1 - x0), (texels.y1 - texels.y0) / (y1 - y0),
+                        0.01);
+            for (const TexelBox& other : used) {
+                EXPECT_TRUE(texels.x1 <= other.x0 || other.x1 <= texels.x0 ||
+                            texels.y1 <= other.y0 || other.y1 <= texels.y0)
+                    << "margin " << q << " shares texels";
+            }
+            used.push_back(texels);
+        }
+        EXPECT_NEAR(area, 2 * 20 * 60 + 2 * 80 * 5, 0.01);
     }
 }
 

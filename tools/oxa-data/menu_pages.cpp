@@ -33,7 +33,7 @@ Page startPage(const std::vector<Colour>& garden, const std::string& title) {
         const int row = std::min(y, menuCanvas::height - 1);
         for (int x = 0; x < menuCanvas::width; ++x)
             image.at(x, y) =
-                mix(garden[static_cast<size_t>(row * menuCanvas::width + x)], hex(0xffffff), 0.25f);
+                softenedGarden(garden[static_cast<size_t>(row * menuCanvas::width + x)]);
     }
     shadow(image, page.card, px(2.5f), px(0.5f), 0.4f);
     plate(image, page.card, px(2.5f), px(0.6f), hex(0xff8f00), hex(0xfffdf2), hex(0xfff3c4));
@@ -84,6 +84,10 @@ void iconRows(Page& page, const std::vector<PageLine>& rows, float top, float ic
 }
 
 }  // namespace
+
+Colour softenedGarden(Colour garden) {
+    return mix(garden, hex(0xffffff), 0.25f);
+}
 
 Image controlsPage(const std::vector<Colour>& garden) {
     const MenuTexts& texts = menuTexts();

@@ -7,6 +7,9 @@
 
 #include "paint.h"
 
+// The garden behind the pages and the settings: a quarter lighter.
+Colour softenedGarden(Colour garden);
+
 // `garden`: 1024 x 768 colours, rows top first.
 Image controlsPage(const std::vector<Colour>& garden);
 Image helpPage(const std::vector<Colour>& garden);

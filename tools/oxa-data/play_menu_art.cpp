@@ -5,6 +5,7 @@
 #include <string>
 
 #include "art_tools.h"
+#include "backdrop.h"
 #include "level_design.h"
 #include "menu_art.h"
 #include "menu_pictures.h"
@@ -168,16 +169,19 @@ Image levelSheet(const DataFiles& files, int firstLevel, int lastLevel) {
 
 // --- Loading picture ---
 
+// The garden behind the loading picture, faded.
+Colour fadedGarden(Colour garden) {
+    return mix(garden, hex(0xfffde7), 0.45f);
+}
+
 Image loadingBackground(const DataFiles& files) {
-    const std::vector<Colour> garden =
-        renderGardenView(files, 1, {-0.1f, 0.42f, 1.6f}, {-1.5f, 0.62f, -1.45f}, menuCanvas::width,
-                         menuCanvas::height, 1);
+    const WideGarden& wide = wideGarden(files, 1, {-0.1f, 0.42f, 1.6f}, {-1.5f, 0.62f, -1.45f}, 1);
+    const std::vector<Colour> garden = wide.box();
     Image image(side);
     for (int y = 0; y < side; ++y) {
         const int row = std::min(y, menuCanvas::height - 1);
         for (int x = 0; x < menuCanvas::width; ++x)
-            image.at(x, y) =
-                mix(garden[static_cast<size_t>(row * menuCanvas::width + x)], hex(0xfffde7), 0.45f);
+            image.at(x, y) = fadedGarden(garden[static_cast<size_t>(row * menuCanvas::width + x)]);
     }
     const MenuTexts& texts = menuTexts();
     // Above the level's picture and its frame.
@@ -187,7 +191,7 @@ Image loadingBackground(const DataFiles& files) {
     paintTextCentred(image, words, 40 * pixelsPerUnit, (60 - 48) * pixelsPerUnit,
                      {hex(0xffee58), hex(0xff8f00), ink, 6});
     paintBee(image, 62 * pixelsPerUnit, (60 - 28) * pixelsPerUnit, 12 * pixelsPerUnit);
-    return flipped(image);
+    return withMargins(flipped(image), wide, [](Colour g, float, float) { return fadedGarden(g); });
 }
 
 // A honey-coloured frame round the level's picture, clear inside.

@@ -71,6 +71,7 @@ struct Canvas {
     int width, height;
     std::vector<float> colour;  // RGB
     std::vector<float> depth;   // eye distance along the view axis
+    int viewHeight = height;    // the rows the 60 degrees span, centred on the canvas
 };
 
 struct EyeVertex {
@@ -97,7 +98,7 @@ void drawTriangle(Canvas& canvas, const EyeVertex (&in)[3], const Texture& textu
         }
     }
     if (poly.size() < 3) return;
-    const float focal = static_cast<float>(canvas.height) / 2 / std::tan(pi / 6);
+    const float focal = static_cast<float>(canvas.viewHeight) / 2 / std::tan(pi / 6);
     struct Screen {
         float x, y, w;
         const EyeVertex* v;
@@ -227,7 +228,7 @@ namespace {
 
 // What a view depends on: the camera, the size and every byte of the scene's files.
 std::string viewKey(const DataFiles& files, const GardenTableEntry& scene, Vec3 eye, Vec3 target,
-                    int width, int height, int samples) {
+                    int width, int height, int samples, int besideX, int besideY) {
     uint64_t hash = 1469598103934665603ull;  // FNV-1a
     auto add = [&hash](std::string_view bytes) {
         for (char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
@@ -238,9 +239,9 @@ std::string viewKey(const DataFiles& files, const GardenTableEntry& scene, Vec3 
                 findFile(files, std::string(gardenTextureFolder) + std::string(name)))
             add(*bytes);
     char key[256];
-    std::snprintf(key, sizeof key, "%d %a %a %a %a %a %a %d %d %d %llx", scene.sceneNumber, eye.x,
-                  eye.y, eye.z, target.x, target.y, target.z, width, height, samples,
-                  static_cast<unsigned long long>(hash));
+    std::snprintf(key, sizeof key, "%d %a %a %a %a %a %a %d %d %d %d %d %llx", scene.sceneNumber,
+                  eye.x, eye.y, eye.z, target.x, target.y, target.z, width, height, samples,
+                  besideX, besideY, static_cast<unsigned long long>(hash));
     return key;
 }
 
@@ -248,6 +249,11 @@ std::string viewKey(const DataFiles& files, const GardenTableEntry& scene, Vec3 
 
 std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Vec3 eye, Vec3 target,
                                      int width, int height, int samples) {
+    return renderGardenView(files, sceneNumber, eye, target, width, height, samples, 0, 0);
+}
+
+std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Vec3 eye, Vec3 target,
+                                     int width, int height, int samples, int besideX, int besideY) {
     const GardenTableEntry* entry = nullptr;
     for (const GardenTableEntry& scene : gardenTable()) {
         if (scene.sceneNumber == sceneNumber) entry = &scene;
@@ -256,15 +262,17 @@ std::vector<Colour> renderGardenView(const DataFiles& files, int sceneNumber, Ve
     // The menus are painted once for each language over the same views: each is rendered
     // once a run.
     static std::map<std::string, std::vector<Colour>> rendered;
-    const std::string key = viewKey(files, *entry, eye, target, width, height, samples);
+    const std::string key =
+        viewKey(files, *entry, eye, target, width, height, samples, besideX, besideY);
     if (auto done = rendered.find(key); done != rendered.end()) return done->second;
     SceneData scene = readScene(files, *entry);
     for (Texture& texture : scene.textures) texture.smooth = true;
-    const int w = width * samples, h = height * samples;
+    const int w = (width + 2 * besideX) * samples, h = (height + 2 * besideY) * samples;
     Canvas canvas{w, h, std::vector<float>(static_cast<size_t>(w * h * 3)),
-                  std::vector<float>(static_cast<size_t>(w * h))};
+                  std::vector<float>(static_cast<size_t>(w * h)), height * samples};
     renderView(canvas, *entry, scene.objects, scene.textures, {eye, target});
-    std::vector<Colour> picture(static_cast<size_t>(width * height));
+    width += 2 * besideX;
+    std::vector<Colour> picture(static_cast<size_t>(width * (height + 2 * besideY)));
     const float share = 1.0f / static_cast<float>(samples * samples);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {

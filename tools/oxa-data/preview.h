@@ -17,3 +17,8 @@ void renderPreviews(const DataFiles& files, const std::filesystem::path& dir, in
 // first), each pixel the mean of samples x samples: for pictures made of the gardens.
 std::vector<Colour> renderGardenView(const DataFiles& files, int scene, Vec3 eye, Vec3 target,
                                      int width, int height, int samples);
+// The same view seen past its edges: `besideX` more pixels on the left and on the right,
+// `besideY` above and below, at the same scale ((width + 2 besideX) x (height + 2 besideY)).
+std::vector<Colour> renderGardenView(const DataFiles& files, int scene, Vec3 eye, Vec3 target,
+                                     int width, int height, int samples, int besideX,
+                                     int besideY);

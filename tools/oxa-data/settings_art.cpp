@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "art_tools.h"
+#include "menu_pages.h"
 #include "menus/settings_layout.h"
 #include "srm_writer.h"
 #include "text_art.h"
@@ -106,7 +107,7 @@ Image settingsBackground(const std::vector<Colour>& garden) {
         const int row = std::min(y, menuCanvas::height - 1);  // the spare rows repeat the last
         for (int x = 0; x < menuCanvas::width; ++x)
             image.at(x, y) =
-                mix(garden[static_cast<size_t>(row * menuCanvas::width + x)], hex(0xffffff), 0.25f);
+                softenedGarden(garden[static_cast<size_t>(row * menuCanvas::width + x)]);
     }
     // A card behind the four rows, the back item below it on the garden.
     const Box card{px(1.2f), rowOf(51), px(78.8f), rowOf(11)};
@@ -143,7 +144,9 @@ Image settingsBackground(const std::vector<Colour>& garden) {
     return flipped(image);
 }
 
-void addSettingsScreen(DataFiles& files, const std::vector<Colour>& garden) {
+void addSettingsScreen(DataFiles& files, const WideGarden& garden) {
     files["MEN\\DAT\\menuust.mex"] = encodeLayout(settingsLayout());
-    files["MEN\\BMP_0\\menuustz.srm"] = encodeTexture(settingsBackground(garden), false);
+    const Image background = withMargins(settingsBackground(garden.box()), garden,
+                                         [](Colour g, float, float) { return softenedGarden(g); });
+    files["MEN\\BMP_0\\menuustz.srm"] = encodeTexture(background, false);
 }

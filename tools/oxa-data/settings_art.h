@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "backdrop.h"
 #include "data_tree.h"
 #include "menu_art.h"
 
@@ -20,4 +21,4 @@ void paintSettingsFaces(Image& atlas, bool lit);
 // `garden`: the view behind the menus, 1024 x 768 colours, rows top first.
 Image settingsBackground(const std::vector<Colour>& garden);
 
-void addSettingsScreen(DataFiles& files, const std::vector<Colour>& garden);
+void addSettingsScreen(DataFiles& files, const WideGarden& garden);
