@@ -52,7 +52,11 @@ step "release build" cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Releas
 step "asan build" cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOXA_SANITIZE=ON -DOXA_WERROR=ON &&
     step "asan compile" cmake --build build/asan -j "$jobs" --target oxa_unit_tests oxa_core_tests oxa_gl_tests oxa oxa_data intro_film_tests &&
     {
-        (cd build/asan && export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 &&
+        # intercept_tls_get_addr=0: GCC 12's leak checker can take a block of Mesa's dynamic
+        # thread-local memory for an old glibc header, read two words before it and crash its
+        # tracer at exit ("Tracer caught signal 11"), after a test that passed. It happens
+        # when a block lands at that offset in its page by chance, so it looks like a flake.
+        (cd build/asan && export ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 &&
             ctest --output-on-failure -j "$jobs" -L 'unit|gl' &&
             OXA_AUTOPILOT_REPLAY=0 ctest --output-on-failure -R '^e2e_test_autopilot$') 2>&1 | tee build/asan/ctest.log
         count_ctest build/asan/ctest.log
