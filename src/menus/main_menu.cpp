@@ -96,14 +96,16 @@ void MainMenu::loadPointer() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBegin(GL_QUADS);
+    // Three coordinates, as the layout files' lists have: one vertex format for the menus
+    // (on Mesa's software renderer each format costs a vertex shader on its first use).
     glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
+    glVertex3f(0, 0, 0);
     glTexCoord2f(1, 0);
-    glVertex2f(5, 0);
+    glVertex3f(5, 0, 0);
     glTexCoord2f(1, 1);
-    glVertex2f(5, 5);
+    glVertex3f(5, 5, 0);
     glTexCoord2f(0, 1);
-    glVertex2f(0, 5);
+    glVertex3f(0, 5, 0);
     glEnd();
     glDisable(GL_BLEND);
     pointerList_.endList();
