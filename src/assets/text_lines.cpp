@@ -6,20 +6,27 @@
 
 #include "assets/data_error.h"
 
-std::vector<std::string> splitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
+std::vector<LineSpan> lineSpans(std::string_view bytes) {
+    std::vector<LineSpan> lines;
     size_t start = 0;
     size_t i = 0;
     while (i < bytes.size()) {
         char c = bytes[i];
         if (c == '\r' || c == '\n') {
-            lines.emplace_back(bytes.substr(start, i - start));
+            lines.push_back({start, i - start});
             if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
             start = i + 1;
         }
         ++i;
     }
-    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+    if (start < bytes.size()) lines.push_back({start, bytes.size() - start});
+    return lines;
+}
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    for (const LineSpan& span : lineSpans(bytes))
+        lines.emplace_back(bytes.substr(span.start, span.length));
     return lines;
 }
 
