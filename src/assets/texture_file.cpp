@@ -1,13 +1,15 @@
 #include "assets/texture_file.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
 #include "platform/data_paths.h"
 
 namespace {
 
-// The texture a header announces, its pixels all zero.
+// The texture a header announces, its pixel buffer of the image's size (in `memory` when
+// one is lent; what it held is left for the caller to overwrite or clear).
 TextureFile fromHeader(std::string_view header, std::vector<unsigned char>&& memory = {}) {
     TextureFile texture;
     texture.formatLetter = header[0];
@@ -15,9 +17,8 @@ TextureFile fromHeader(std::string_view header, std::vector<unsigned char>&& mem
     texture.rgba = std::string_view("aAkK").find(texture.formatLetter) != std::string_view::npos;
     texture.side = textureSide(texture.sizeCode);
     texture.pixels = std::move(memory);
-    texture.pixels.assign(static_cast<size_t>(texture.side) * static_cast<size_t>(texture.side) *
-                              static_cast<size_t>(texture.bytesPerPixel()),
-                          0);
+    texture.pixels.resize(static_cast<size_t>(texture.side) * static_cast<size_t>(texture.side) *
+                          static_cast<size_t>(texture.bytesPerPixel()));
     return texture;
 }
 
@@ -32,7 +33,8 @@ std::optional<TextureFile> parseTextureFile(std::string_view bytes) {
     if (bytes.size() < textureHeaderSize) return std::nullopt;
     TextureFile texture = fromHeader(bytes);
     std::string_view stored = bytes.substr(textureHeaderSize, texture.pixels.size());
-    std::copy(stored.begin(), stored.end(), texture.pixels.begin());
+    auto end = std::copy(stored.begin(), stored.end(), texture.pixels.begin());
+    std::fill(end, texture.pixels.end(), 0);
     texture.storedPixelBytes = stored.size();
     return texture;
 }
@@ -45,6 +47,8 @@ std::optional<TextureFile> readTextureFile(DataFile& file, std::vector<unsigned 
     // The pixels go straight into the image's buffer; whatever follows them is never read.
     got = file.read(texture.pixels.data(), texture.pixels.size());
     if (!got) return std::nullopt;
+    // What the file does not hold is black, whatever the lent memory held before.
+    std::fill(texture.pixels.begin() + static_cast<std::ptrdiff_t>(*got), texture.pixels.end(), 0);
     texture.storedPixelBytes = *got;
     return texture;
 }
