@@ -4,17 +4,18 @@
 #include "assets/text_lines.h"
 
 FixedColumnLines::FixedColumnLines(std::string_view bytes, std::string fileName)
-    : lines_(splitLines(bytes)), fileName_(std::move(fileName)) {}
+    : text_(bytes), lines_(lineSpans(bytes)), fileName_(std::move(fileName)) {}
 
 void FixedColumnLines::fail(const std::string& message, int64_t index) const {
     // Line numbers in reports count from 1, as editors show them.
     throw DataError(message, fileName_, static_cast<int>(index + 1));
 }
 
-const std::string& FixedColumnLines::line(int64_t index) const {
+std::string_view FixedColumnLines::line(int64_t index) const {
     if (index < 0 || index >= lineCount())
         fail("List index out of bounds (" + std::to_string(index) + ")", index);
-    return lines_[static_cast<size_t>(index)];
+    const LineSpan& span = lines_[static_cast<size_t>(index)];
+    return std::string_view(text_).substr(span.start, span.length);
 }
 
 std::string_view FixedColumnLines::field(int64_t index, int column, int width) const {
@@ -40,7 +41,7 @@ int32_t FixedColumnLines::integer(int64_t index, int column, int width) const {
 }
 
 char FixedColumnLines::letter(int64_t index, int column) const {
-    const std::string& text = line(index);
+    const std::string_view text = line(index);
     size_t at = static_cast<size_t>(column - 1);
     if (at >= text.size()) fail("Range check error", index);
     return text[at];

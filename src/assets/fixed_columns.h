@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/text_lines.h"
+
 class FixedColumnLines {
   public:
     FixedColumnLines(std::string_view bytes, std::string fileName);
@@ -17,7 +19,7 @@ class FixedColumnLines {
     const std::string& fileName() const { return fileName_; }
 
     // Line `index`; "List index out of bounds (%d)" when there is none.
-    const std::string& line(int64_t index) const;
+    std::string_view line(int64_t index) const;
 
     // Columns column .. column + width - 1 of a line, cut short at its end.
     std::string_view field(int64_t index, int column, int width) const;
@@ -39,6 +41,7 @@ class FixedColumnLines {
   private:
     double parse(std::string_view text, int64_t index) const;
 
-    std::vector<std::string> lines_;
+    std::string text_;  // the file's bytes, held once: the lines are spans of them
+    std::vector<LineSpan> lines_;
     std::string fileName_;
 };

@@ -14,6 +14,12 @@
 // empty line.
 std::vector<std::string> splitLines(std::string_view bytes);
 
+// The same lines as where each starts in the bytes and how long it is.
+struct LineSpan {
+    size_t start = 0, length = 0;
+};
+std::vector<LineSpan> lineSpans(std::string_view bytes);
+
 // Strips spaces, tabs and other control blanks from both ends.
 std::string_view trimBlanks(std::string_view text);
 

@@ -36,5 +36,19 @@ std::optional<TextureFile> parseTextureFile(std::string_view bytes);
 
 // The same from an open file: the header, then exactly the image's pixels read into the
 // image's own buffer, so no file, however large, costs more than its image (at most
-// 1024 x 1024 x 4 bytes). nullopt also when the file cannot be read.
-std::optional<TextureFile> readTextureFile(DataFile& file);
+// 1024 x 1024 x 4 bytes). nullopt also when the file cannot be read. The pixels go into
+// `memory` when one is given (its capacity is kept, so a caller that lends the same buffer
+// every time pays for fresh pages once); a file too short for its header leaves it as it
+// was.
+std::optional<TextureFile> readTextureFile(DataFile& file,
+                                           std::vector<unsigned char>&& memory = {});
+
+// The image as RGBA rows, in the image's own buffer: an RGB image's pixels gain an alpha of
+// 255, which reads as the 1 an RGB texture reads, so either uploads as the same picture.
+std::vector<unsigned char> rgbaPixels(TextureFile&& texture);
+
+// The next level of a square RGBA image's mipmap chain: `above` is side x side pixels (side
+// at least 2), `below` (apart from it) receives (side / 2) x (side / 2). Each byte is the
+// mean of the 2 x 2 bytes it covers, rounded half up ((a + b + c + d + 2) / 4): the bytes
+// gluBuild2DMipmaps makes, at a fraction of its cost.
+void halveSquareRgba(const unsigned char* above, int side, unsigned char* below);

@@ -15,7 +15,19 @@
 //   2 linear mipmap nearest    3 linear mipmap linear (2 and 3 with anisotropy 4 where
 //                              the driver is hardware and has the extension)
 // Any other mode leaves OpenGL's default filters.
-void loadTextureFile(std::string_view path, glh::tex_object_2D& record, int textureFilterMode);
+//
+// An RGB file's texture has no alpha channel unless `alpha` asks for one; then its alpha is
+// 255 everywhere, which reads as the same 1, so it draws the same picture in the same GL
+// state as the RGBA pictures around it (on Mesa's software renderer every new state costs a
+// shader compiled on its first use).
+enum class TextureAlpha { AsFile, Always };
+
+// What was loaded: no image (the file was skipped or names no size), an opaque image (an
+// RGB file) or one with its own alpha channel (an RGBA file).
+enum class TextureKind { None, Opaque, WithAlpha };
+
+TextureKind loadTextureFile(std::string_view path, glh::tex_object_2D& record,
+                            int textureFilterMode, TextureAlpha alpha = TextureAlpha::AsFile);
 
 // The control panel's textures load at this mode whatever the player chose.
 constexpr int panelTextureFilterMode = 2;

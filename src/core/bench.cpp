@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -17,6 +18,8 @@ struct BenchState {
     Clock::time_point levelStartCall;
     bool levelStartPending = false;
     double levelStartMs = -1;
+    Clock::time_point lastStep;
+    std::vector<std::pair<std::string, double>> steps;  // of the last level start
 } bench;
 
 double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
@@ -32,7 +35,8 @@ double percentile(std::vector<double> sorted, double share) {
 }  // namespace
 
 void noteLevelStartCall() {
-    bench.levelStartCall = Clock::now();
+    bench.levelStartCall = bench.lastStep = Clock::now();
+    bench.steps.clear();
     bench.levelStartPending = true;
     bench.previousWasPlay = false;  // the loading time is not a frame
 }
@@ -40,6 +44,7 @@ void noteLevelStartCall() {
 void noteFrameStart(bool playing) {
     const auto now = Clock::now();
     if (playing && bench.levelStartPending) {
+        noteLevelStartStep("until the first frame");
         bench.levelStartMs = millisecondsBetween(bench.levelStartCall, now);
         bench.levelStartPending = false;
     } else if (playing && bench.previousWasPlay) {
@@ -47,6 +52,23 @@ void noteFrameStart(bool playing) {
     }
     bench.previousFrame = now;
     bench.previousWasPlay = playing;
+}
+
+void noteLevelStartStep(const char* step) {
+    if (!bench.levelStartPending) return;
+    const auto now = Clock::now();
+    bench.steps.emplace_back(step, millisecondsBetween(bench.lastStep, now));
+    bench.lastStep = now;
+}
+
+std::string benchLevelStartSteps() {
+    std::string line = "level start ms:";
+    char figure[32];
+    for (const auto& [step, ms] : bench.steps) {
+        std::snprintf(figure, sizeof figure, " %.1f", ms);
+        line += (line.back() == ':' ? " " : ", ") + step + figure;
+    }
+    return line;
 }
 
 int benchFramesMeasured() {

@@ -6,6 +6,7 @@
 
 #include "__SNG/sound_table.h"
 #include "assets/data_error.h"
+#include "core/bench.h"
 #include "core/flight_update.h"
 #include "core/game_flow.h"
 #include "core/game_state.h"
@@ -91,6 +92,7 @@ void placeBee() {
 
 bool startLevel(const std::string& levelId) {
     auto files = readStageFiles(levelId);
+    noteLevelStartStep("stage files");
     if (!files) {
         showMainMenu();
         return false;
@@ -98,12 +100,15 @@ bool startLevel(const std::string& levelId) {
     freeStageAssets();
     opera.exitOpen = 0;
     showLoadingPicture(medium.currentLevel);
+    noteLevelStartStep("loading picture");
 
     model = std::move(files->settings);
     setPlayPerspective();
     loadLevelMusic(model.musicFile);
+    noteLevelStartStep("music");
 
     if (gardenScene(model.sceneNumber)) loadScene(model.sceneNumber);
+    noteLevelStartStep("scene");
 
     clip_plan.release();
     clip_plan = std::move(files->mesh);
@@ -112,15 +117,20 @@ bool startLevel(const std::string& levelId) {
     createNectarSprites();
     buildFlowerField();
     buildPlants();
+    noteLevelStartStep("flowers and plants");
     createCreatures(std::move(files->creatures));
+    noteLevelStartStep("creatures");
     placeBee();
+    noteLevelStartStep("bee");
     loadPanel();
     layOutPickupIcons();
+    noteLevelStartStep("panel and icons");
 
     startFlight();
     freeLoadingPicture();
     medium.screen = ScreenPlaying;
     startCountdown();
+    noteLevelStartStep("countdown");
     return true;
 }
 

@@ -53,7 +53,7 @@ const char* const usageText =
     "  --replay FILE        play FILE's input again, in its step, level and difficulty\n"
     "  --dump FILE          append one line to FILE at every stage end\n"
     "  --bench              with --level: an autopilot run that prints frames per second,\n"
-    "                       frame times and the level's start time\n"
+    "                       frame times and the level's start time, step by step\n"
     "  --bench-frames N     frames of play --bench measures (default 1000)\n"
     "  --window-size WxH    a window of that size (implies --windowed)\n"
     "  --nosound            play without sound (the sound files are still checked)\n"

@@ -202,8 +202,10 @@ void keepPace() {
 }
 
 [[noreturn]] void finish() {
-    if (run.bench)
+    if (run.bench) {
         std::printf("%s\n", benchSummary(run.level, run.windowWidth, run.windowHeight).c_str());
+        std::printf("%s\n", benchLevelStartSteps().c_str());
+    }
     std::fflush(stdout);
     quitGame(0);
 }

@@ -53,7 +53,7 @@ class CollisionReader {
 
   private:
     bool isGroupLine(int index) const {
-        const std::string& line = lines_.line(index);
+        const std::string_view line = lines_.line(index);
         return !line.empty() && line[0] == '#';
     }
 

@@ -1,4 +1,5 @@
 #include <cstdio>
+
 #include "assets/display_list.h"
 #include "assets/model_loader.h"
 #include "assets/tex_object.h"
@@ -13,35 +14,47 @@
 namespace {
 
 // The loading picture: a garden, a frame, and in it the picture of the level that loads.
+//
+// It is the first thing drawn at a level start, and on Mesa's software renderer each new
+// combination of GL state costs a shader compiled on its first use (tens of milliseconds).
+// So the opaque layers (RGB files: the garden and the level's picture) are kept with an
+// alpha of 255 and drawn in the frame's own state, blending on: their pixels are the same,
+// and the whole picture costs one shader instead of three (the pointer drawn over it, without
+// the alpha test, one more).
 struct LoadingPicture {
     glh::tex_object_2D background, frame, sheet;
     glh::display_list lists[loadingMenu::listCount];
     glh::display_list picture;
     bool hasPicture = false;
+    bool opaqueBackground = false, opaqueSheet = false;
 
     void build(int level) {
         free();
         const levelPictures::Cell cell = levelPictures::cellOfLevel(level);
         const int filter = medium.textureFilterMode;
-        loadTextureFile("MEN\\BMP_0\\menuintz.srm", background, filter);
+        opaqueBackground = loadTextureFile("MEN\\BMP_0\\menuintz.srm", background, filter,
+                                           TextureAlpha::Always) == TextureKind::Opaque;
         loadTextureFile("MEN\\BMP_0\\menuinta.srm", frame, filter);
-        loadTextureFile(cell.sheet == 1 ? "MEN\\BMP_0\\menueduk.srm" : "MEN\\BMP_0\\menuzrec.srm",
-                        sheet, filter);
+        opaqueSheet = loadTextureFile(
+                          cell.sheet == 1 ? "MEN\\BMP_0\\menueduk.srm" : "MEN\\BMP_0\\menuzrec.srm",
+                          sheet, filter, TextureAlpha::Always) == TextureKind::Opaque;
         readLayout();
         hasPicture = cell.sheet >= 0;
         if (hasPicture) {
             const MenuRect& r = loadingMenu::pictureRect;
             picture.newList(GL_COMPILE);
-            glEnable(GL_ALPHA_TEST);
+            // An opaque sheet has nothing for the alpha test to take away.
+            if (!opaqueSheet) glEnable(GL_ALPHA_TEST);
             glBegin(GL_QUADS);
+            // Three coordinates, as the layout files' lists have: one vertex format for all.
             glTexCoord2f(cell.s1, cell.t0);
-            glVertex2f(r.right, r.bottom);
+            glVertex3f(r.right, r.bottom, 0);
             glTexCoord2f(cell.s1, cell.t1);
-            glVertex2f(r.right, r.top);
+            glVertex3f(r.right, r.top, 0);
             glTexCoord2f(cell.s0, cell.t1);
-            glVertex2f(r.left, r.top);
+            glVertex3f(r.left, r.top, 0);
             glTexCoord2f(cell.s0, cell.t0);
-            glVertex2f(r.left, r.bottom);
+            glVertex3f(r.left, r.bottom, 0);
             glEnd();
             glDisable(GL_ALPHA_TEST);
             picture.endList();
@@ -72,12 +85,26 @@ struct LoadingPicture {
         if (!loadedFlags.loading.textures) return;
         glh::inOverlay([this] {
             glh::bindBackdrop(background);
-            lists[0].callList();
+            drawBlended(opaqueBackground, lists[0]);
             frame.bind();
             lists[1].callList();
             sheet.bind();
-            if (hasPicture) picture.callList();
+            if (hasPicture) drawBlended(opaqueSheet, picture);
         });
+    }
+
+    // An opaque layer in the frame's state: blending on with the one blend function the game
+    // uses. Blending is left on or off as it was found.
+    static void drawBlended(bool opaque, const glh::display_list& list) {
+        if (!opaque) {
+            list.callList();
+            return;
+        }
+        const bool blending = glIsEnabled(GL_BLEND);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        list.callList();
+        if (!blending) glDisable(GL_BLEND);
     }
 };
 

@@ -97,14 +97,16 @@ void MainMenu::loadPointer() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBegin(GL_QUADS);
+    // Three coordinates, as the layout files' lists have: one vertex format for the menus
+    // (on Mesa's software renderer each format costs a vertex shader on its first use).
     glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
+    glVertex3f(0, 0, 0);
     glTexCoord2f(1, 0);
-    glVertex2f(5, 0);
+    glVertex3f(5, 0, 0);
     glTexCoord2f(1, 1);
-    glVertex2f(5, 5);
+    glVertex3f(5, 5, 0);
     glTexCoord2f(0, 1);
-    glVertex2f(0, 5);
+    glVertex3f(0, 5, 0);
     glEnd();
     glDisable(GL_BLEND);
     pointerList_.endList();
@@ -115,10 +117,23 @@ void MainMenu::loadPointer() {
 
 void MainMenu::drawPointer() {
     platform::hideSystemCursor();
-    inOverlay([this] {
+    // A pointer wholly off the 80 x 60 screen (where a mode switch leaves it, at the window's
+    // centre in pixels, until the pointer first moves) draws no pixel. Its quad is not sent:
+    // on Mesa's software renderer its state alone would cost a shader on the first frame
+    // that shows it, the loading picture of a level started with --level. The list's other
+    // effects stay: blending off, the blend function, the last texture coordinate.
+    const bool offScreen = menuPointer.x + 3 < 0 || menuPointer.x - 2 > 80 ||
+                           menuPointer.y + 1 < 0 || menuPointer.y - 4 > 60;
+    inOverlay([this, offScreen] {
         glTranslatef(menuPointer.x - 2, menuPointer.y - 4, 0);
         pointerTexture_.bind();
-        pointerList_.callList();
+        if (!offScreen) {
+            pointerList_.callList();
+            return;
+        }
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glTexCoord2f(0, 1);
+        glDisable(GL_BLEND);
     });
 }
 

@@ -145,4 +145,38 @@ TEST_F(MenuDrawing, ThePointersTipStandsOnThePointerPosition) {
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
 }
 
+// A pointer wholly off the screen sends no quad (Mesa's software renderer would compile a
+// shader for it), but leaves GL as drawing it does: the next frame draws the same.
+TEST_F(MenuDrawing, APointerOffTheScreenSendsNoQuadAndLeavesTheSameState) {
+    loadMenuPointer();
+    struct Case {
+        float x, y;
+        bool drawn;  // some of its 5 x 5 units, from (x - 2, y - 4), on the 80 x 60 screen
+    };
+    const Case cases[] = {{40, 30, true},     {400, 300, false},  {-5.5f, 30, false},
+                          {-2.5f, 30, true},  {82.5f, 30, false}, {81.5f, 30, true},
+                          {40, 64.5f, false}, {40, 63.5f, true},  {40, -1.5f, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << " " << c.y);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ZERO);
+        glTexCoord2f(0.3f, 0.7f);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        menuPointer = {c.x, c.y};
+        EXPECT_EQ(!feedback([] { drawMenuPointer(); }).empty(), c.drawn);
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        GLint source = 0, destination = 0, texture = 0;
+        glGetIntegerv(GL_BLEND_SRC, &source);
+        glGetIntegerv(GL_BLEND_DST, &destination);
+        EXPECT_EQ(source, GL_SRC_ALPHA);
+        EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+        EXPECT_NE(texture, 0);  // the pointer's picture stays bound
+        GLfloat coordinate[4] = {};
+        glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coordinate);
+        EXPECT_EQ(coordinate[0], 0.0f);
+        EXPECT_EQ(coordinate[1], 1.0f);
+    }
+}
+
 }  // namespace

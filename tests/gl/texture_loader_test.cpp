@@ -4,6 +4,7 @@
 #include "assets/texture_loader.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -98,6 +99,61 @@ TEST_F(TextureLoader, UploadsEachFormatWithAFullMipmapChainInFileOrder) {
         glGetTexImage(GL_TEXTURE_2D, 0, c.alphaBits ? GL_RGBA : GL_RGB, GL_UNSIGNED_BYTE,
                       pixels.data());
         EXPECT_EQ(std::memcmp(pixels.data(), bytes.data() + 16, size), 0);
+    }
+}
+
+// Every level as GL hands it back, read as RGBA (an RGB texture's alpha reads 255).
+std::vector<std::vector<unsigned char>> levelsOfBoundTexture(int side) {
+    std::vector<std::vector<unsigned char>> levels;
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (int level = 0; side >= 1; ++level, side /= 2) {
+        levels.emplace_back(static_cast<size_t>(side * side) * 4);
+        glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, levels.back().data());
+    }
+    return levels;
+}
+
+TEST_F(TextureLoader, TheMipmapChainIsGlusToTheByteWithOrWithoutAnAddedAlpha) {
+    struct Case {
+        char format;
+        char sizeCode;
+        TextureAlpha alpha;
+        TextureKind kind;
+        int alphaBits;
+    };
+    const Case cases[] = {{'x', '1', TextureAlpha::AsFile, TextureKind::Opaque, 0},
+                          {'A', '1', TextureAlpha::AsFile, TextureKind::WithAlpha, 8},
+                          {'x', '6', TextureAlpha::AsFile, TextureKind::Opaque, 0},
+                          {'K', '6', TextureAlpha::AsFile, TextureKind::WithAlpha, 8},
+                          {'x', '3', TextureAlpha::Always, TextureKind::Opaque, 8},
+                          {'a', '3', TextureAlpha::Always, TextureKind::WithAlpha, 8}};
+    uint32_t seed = 12345;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.format << " " << c.sizeCode);
+        const int side = 32 << (c.sizeCode - '1');
+        const int channels = c.kind == TextureKind::WithAlpha ? 4 : 3;
+        // Noise, so that every rounding of the 2 x 2 means is met.
+        std::string bytes(16, '\0');
+        bytes[0] = c.format;
+        bytes[2] = c.sizeCode;
+        for (int k = 0; k < side * side * channels; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            bytes.push_back(static_cast<char>(seed >> 23));
+        }
+        write("szum.srm", bytes);
+        glh::tex_object_2D loaded;
+        EXPECT_EQ(loadTextureFile("MOD\\BMP_0\\szum.srm", loaded, 1, c.alpha), c.kind);
+        EXPECT_EQ(levelParameter(0, GL_TEXTURE_ALPHA_SIZE), c.alphaBits);
+        auto ours = levelsOfBoundTexture(side);
+
+        glh::tex_object_2D reference;
+        reference.bind();
+        gluBuild2DMipmaps(GL_TEXTURE_2D, channels, side, side, channels == 4 ? GL_RGBA : GL_RGB,
+                          GL_UNSIGNED_BYTE, bytes.data() + 16);
+        auto glus = levelsOfBoundTexture(side);
+        ASSERT_EQ(ours.size(), glus.size());
+        for (size_t level = 0; level < ours.size(); ++level)
+            EXPECT_EQ(ours[level], glus[level]) << "level " << level;
     }
 }
 

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
 #include "assets/data_error.h"
 
 TEST(NumericLine, ReadsTheFirstTenCharactersAsADecimal) {
@@ -36,6 +42,59 @@ TEST(NumericLine, ReadsTheFirstTenCharactersAsADecimal) {
         if (value) {
             EXPECT_DOUBLE_EQ(*value, *c.value);
         }
+    }
+}
+
+// The model files' numbers are read by a fast path; it must give the very doubles the
+// general reader (from_chars) gives, rounding, signs of zero and the edges of its range
+// included.
+TEST(ParseDecimal, PlainDecimalsGiveTheDoublesFromCharsGives) {
+    auto expectSame = [](const std::string& text) {
+        std::string dotted = text;
+        for (char& c : dotted)
+            if (c == ',') c = '.';
+        const char* begin = dotted.c_str() + (dotted[0] == '+');
+        double expected = 0;
+        ASSERT_EQ(std::from_chars(begin, dotted.c_str() + dotted.size(), expected).ec, std::errc())
+            << text;
+        auto value = parseDecimal(text);
+        ASSERT_TRUE(value) << text;
+        uint64_t got = 0, want = 0;
+        std::memcpy(&got, &*value, sizeof got);
+        std::memcpy(&want, &expected, sizeof want);
+        EXPECT_EQ(got, want) << text;
+    };
+    for (const char* text : {"0",
+                             "-0",
+                             "-0.0",
+                             "+0,0",
+                             "0.1",
+                             "0.3",
+                             "2.675",
+                             "-1.005",
+                             "0.30000000000000004",
+                             "9007199254740991",
+                             "9007199254740992",
+                             "9007199254740993",
+                             "900719925474099.3",
+                             "12345678901234567",
+                             "123456789012345678",
+                             "0.00000000000000001",
+                             "1.7976931348623157",
+                             "4503599627370495.5",
+                             "1e5",
+                             "-2,5e-3",
+                             "0012.5000"})
+        expectSame(text);
+    uint32_t seed = 7;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int k = 0; k < 20000; ++k) {
+        std::string text = next() % 2 ? "-" : "";
+        const int whole = 1 + static_cast<int>(next() % 9), fraction = static_cast<int>(next() % 9);
+        for (int d = 0; d < whole; ++d) text += static_cast<char>('0' + (next() >> 16) % 10);
+        if (fraction) text += next() % 2 ? '.' : ',';
+        for (int d = 0; d < fraction; ++d) text += static_cast<char>('0' + (next() >> 16) % 10);
+        expectSame(text);
     }
 }
 
